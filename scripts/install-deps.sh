@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, test and run.
+# Safe to run again: apt-get skips what is already installed.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  clang-format
+  qt6-base-dev
+  qt6-base-dev-tools
+  libgl-dev
+  fonts-ipafont-gothic
+  fonts-ipafont-mincho
+  fontconfig
+  poppler-utils
+  appstream
+  desktop-file-utils
+  strace
+  xdg-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "install-deps: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

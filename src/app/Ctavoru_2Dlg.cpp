@@ -1,0 +1,124 @@
+#include "Ctavoru_2Dlg.h"
+
+#include "Artwork.h"
+#include "CDlgTabGakubu.h"
+#include "CDlgTabJiko.h"
+#include "CDlgTabKomoku1.h"
+#include "CDlgTabKomoku2.h"
+#include "ClickableLabel.h"
+#include "ColouredTabBar.h"
+#include "DialogUnits.h"
+#include "NoticeBar.h"
+#include "UiFonts.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+
+Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("KiraveloVer2"));
+    setWindowIcon(Artwork::AppIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(UiFonts::Dialog());
+    setFixedSize(ClientSize);
+
+    // The frame of the tab strip's display area, under the row of tabs.
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setGeometry(2, 8 + ColouredTabBar::TabHeight, 989, 660 - ColouredTabBar::TabHeight);
+
+    m_pages = {new CDlgTabKomoku1(this), new CDlgTabKomoku2(this), new CDlgTabGakubu(this),
+               new CDlgTabJiko(this)};
+    const QString captions[PageCount] = {
+        QStringLiteral("項目別推薦文(推薦・志望理由)　"),
+        QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
+        QStringLiteral("学部別推薦文　"),
+        QStringLiteral("自己推薦文　"),
+    };
+    const QColor colours[PageCount] = {CDlgTabKomoku1::TabColour, CDlgTabKomoku2::TabColour,
+                                       CDlgTabGakubu::TabColour, CDlgTabJiko::TabColour};
+
+    m_tabs = new ColouredTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    for (int i = 0; i < PageCount; ++i) {
+        m_pages[i]->hide();
+        m_pages[i]->move(PageOrigin);
+        m_pages[i]->setAccessibleName(captions[i].trimmed());
+        connect(m_pages[i], &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
+        m_tabs->AddColouredTab(captions[i], colours[i]);
+    }
+    m_tabs->setGeometry(QRect(QPoint(2, 8), m_tabs->sizeHint()));
+
+    m_guide = new ClickableLabel(this);
+    m_guide->setObjectName(QStringLiteral("guide"));
+    m_guide->setPixmap(Artwork::GuideButton());
+    m_guide->setGeometry(QRect(QPoint(760, 5), Artwork::GuideButtonSize));
+    m_guide->setAccessibleName(QStringLiteral("このソフトの使い方"));
+    connect(m_guide, &ClickableLabel::clicked, this, &Ctavoru_2Dlg::OpenUsageGuide);
+
+    m_exit = new QPushButton(QStringLiteral("終了"), this);
+    m_exit->setObjectName(QStringLiteral("exit"));
+    m_exit->setGeometry(DialogUnits::Rect(518, 2, 42, 18));
+    m_exit->setAutoDefault(false);
+    connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_notice = new NoticeBar(this);
+
+    connect(m_tabs, &QTabBar::currentChanged, this, &Ctavoru_2Dlg::ShowSelectedPage);
+    ShowSelectedPage();
+    m_exit->setFocus();
+
+    // Enter, Escape and Backspace must not act anywhere in this window.
+    qApp->installEventFilter(this);
+}
+
+Ctavoru_2Dlg::~Ctavoru_2Dlg()
+{
+    qApp->removeEventFilter(this);
+}
+
+void Ctavoru_2Dlg::ShowSelectedPage()
+{
+    const int selected = m_tabs->currentIndex();
+    for (int i = 0; i < PageCount; ++i)
+        m_pages[i]->setVisible(i == selected);
+}
+
+void Ctavoru_2Dlg::OpenUsageGuide()
+{
+    const DocumentOpener::Result result = DocumentOpener::OpenUsageGuide();
+    if (result != DocumentOpener::Result::Opened)
+        ReportDocumentFailure(QStringLiteral("riyou.pdf"), result);
+}
+
+void Ctavoru_2Dlg::ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result)
+{
+    const QString what = fileName == QStringLiteral("riyou.pdf")
+                             ? QStringLiteral("使い方の説明書（%1）").arg(fileName)
+                             : QStringLiteral("文例のPDF（%1）").arg(fileName);
+    if (result == DocumentOpener::Result::Missing)
+        m_notice->ShowNotice(what + QStringLiteral("が見つかりません。"));
+    else
+        m_notice->ShowNotice(what + QStringLiteral("を開けませんでした。PDFを表示するアプリケーションを確認してください。"));
+}
+
+bool Ctavoru_2Dlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Backspace:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

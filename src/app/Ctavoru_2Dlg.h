@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DocumentOpener.h"
+
+#include <QDialog>
+#include <array>
+
+class ClickableLabel;
+class ColouredTabBar;
+class NoticeBar;
+class QPushButton;
+class SamplePage;
+
+// The main window: four coloured tabs, each showing one page, the exit button and the
+// picture that opens the usage guide.
+class Ctavoru_2Dlg : public QDialog
+{
+    Q_OBJECT
+public:
+    static constexpr QSize ClientSize{992, 669};
+    static constexpr QPoint PageOrigin{4, 36};
+    static constexpr int PageCount = 4;
+
+    explicit Ctavoru_2Dlg(QWidget* parent = nullptr);
+    ~Ctavoru_2Dlg() override;
+
+    ColouredTabBar* TabBar() const { return m_tabs; }
+    SamplePage* Page(int tab) const { return m_pages.at(tab); }
+    QPushButton* ExitButton() const { return m_exit; }
+    ClickableLabel* GuideLink() const { return m_guide; }
+    NoticeBar* Notice() const { return m_notice; }
+
+    // Tells the user, inside the window, that a document did not open.
+    void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowSelectedPage();
+    void OpenUsageGuide();
+
+    ColouredTabBar* m_tabs;
+    std::array<SamplePage*, PageCount> m_pages{};
+    QPushButton* m_exit;
+    ClickableLabel* m_guide;
+    NoticeBar* m_notice;
+};

@@ -1,0 +1,97 @@
+#include "DocumentOpener.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString& FolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+DocumentOpener::Launcher& CurrentLauncher()
+{
+    static DocumentOpener::Launcher launcher = [](const QUrl& url) {
+        return QDesktopServices::openUrl(url);
+    };
+    return launcher;
+}
+
+// Names come from the compiled-in catalogues; still, never let one climb out of
+// its folder or name the folder itself.
+bool IsPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
+           !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QChar(0));
+}
+
+} // namespace
+
+QString DocumentOpener::ExecutableFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+QString DocumentOpener::DocumentFolder()
+{
+    if (!FolderOverride().isEmpty())
+        return FolderOverride();
+    return ExecutableFolder();
+}
+
+QString DocumentOpener::SampleRelativePath(const QString& folder, const QString& fileName)
+{
+    return QDir::toNativeSeparators(QStringLiteral("bunrei_pdf/") + folder + u'/' + fileName);
+}
+
+QString DocumentOpener::SampleDocumentPath(const QString& folder, const QString& fileName)
+{
+    return QDir(DocumentFolder()).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder + u'/' +
+                                                   fileName);
+}
+
+QString DocumentOpener::UsageGuidePath()
+{
+    return QDir(DocumentFolder()).absoluteFilePath(QStringLiteral("riyou.pdf"));
+}
+
+bool DocumentOpener::SampleDocumentExists(const QString& folder, const QString& fileName)
+{
+    return IsPlainFileName(fileName) && QFileInfo(SampleDocumentPath(folder, fileName)).isFile();
+}
+
+DocumentOpener::Result DocumentOpener::OpenSampleDocument(const QString& folder,
+                                                          const QString& fileName)
+{
+    if (!IsPlainFileName(fileName))
+        return Result::Missing;
+    return Open(SampleDocumentPath(folder, fileName));
+}
+
+DocumentOpener::Result DocumentOpener::OpenUsageGuide()
+{
+    return Open(UsageGuidePath());
+}
+
+DocumentOpener::Result DocumentOpener::Open(const QString& absolutePath)
+{
+    // The desktop opener runs detached and reports only that it started, so a
+    // missing file has to be caught here.
+    if (!QFileInfo(absolutePath).isFile())
+        return Result::Missing;
+    return CurrentLauncher()(QUrl::fromLocalFile(absolutePath)) ? Result::Opened : Result::Failed;
+}
+
+void DocumentOpener::SetDocumentFolder(const QString& folder)
+{
+    FolderOverride() = folder;
+}
+
+void DocumentOpener::SetLauncher(Launcher launcher)
+{
+    CurrentLauncher() = std::move(launcher);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// Finds the program's documents (the usage guide and one PDF per sample, in a
+// folder tree beside the executable) and hands them to the desktop's viewer.
+class DocumentOpener
+{
+public:
+    enum class Result {
+        Opened,  // handed to the desktop; the viewer runs on its own
+        Missing, // no such document, or the name is not a plain file name
+        Failed,  // no application would take it
+    };
+
+    // Hands a file URL to the desktop; true when something took it.
+    using Launcher = std::function<bool(const QUrl&)>;
+
+    // Folder of the running executable, without a trailing separator.
+    static QString ExecutableFolder();
+    // Folder that holds riyou.pdf and bunrei_pdf/.
+    static QString DocumentFolder();
+
+    // "bunrei_pdf/<folder>/<file>" in the platform's separators, relative to DocumentFolder().
+    static QString SampleRelativePath(const QString& folder, const QString& fileName);
+    static QString SampleDocumentPath(const QString& folder, const QString& fileName);
+    static QString UsageGuidePath();
+    // Whether a sample's PDF is present where OpenSampleDocument() will look for it.
+    static bool SampleDocumentExists(const QString& folder, const QString& fileName);
+
+    static Result OpenSampleDocument(const QString& folder, const QString& fileName);
+    static Result OpenUsageGuide();
+
+    // Test seams: where documents are looked for, and what hands them over.
+    static void SetDocumentFolder(const QString& folder);
+    static void SetLauncher(Launcher launcher);
+
+private:
+    static Result Open(const QString& absolutePath);
+};

@@ -1,0 +1,16 @@
+#include "Ctavoru_2Dlg.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kiravelo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setDesktopFileName(QStringLiteral("kiravelo"));
+
+    Ctavoru_2Dlg window;
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "SampleRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A catalogue as a content editor writes it (data/<folder>.cat):
+//
+//   catalogue: koumoku1          the page's document folder
+//   width: 46                    categories per mask
+//   capacity: 9                  most records the page may hold
+//   placeholders: none           optional: forbid the fill-in mark ○
+//
+//   record: koumoku1_057.pdf     one block per record, blank line between blocks
+//   mask: 1000…
+//   　first paragraph            one line per paragraph, each opening with U+3000
+//   　second paragraph
+//
+// Lines starting with '#' are comments. Paragraphs are joined with CR LF.
+class CatalogueFile
+{
+public:
+    static constexpr char16_t Placeholder = u'\u25CB';
+
+    QString folder;
+    int width = 0;
+    int capacity = 0;
+    bool placeholdersAllowed = true;
+    QList<SampleRecord> records;
+
+    // Parses and checks `content`; every fault found is appended to `errors` as
+    // "<file>:<line>: record <n> (<pdf>): <reason>". Returns true when there is none.
+    bool Parse(const QByteArray& content, const QString& fileName, QStringList* errors);
+
+    // The faults of one record against this catalogue's rules, as reasons.
+    QStringList Check(const SampleRecord& record) const;
+};

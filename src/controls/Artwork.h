@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+// The program's pictures, drawn in code so that they stay sharp at any scale and
+// need no image files.
+class Artwork
+{
+public:
+    static constexpr QSize BannerSize{272, 22};
+    static constexpr QSize ArrowSize{13, 13};
+    static constexpr QSize GuideButtonSize{137, 23};
+
+    // A page title or heading: `text` in white on `background`.
+    static QPixmap Banner(const QString& text, const QColor& background, qreal scale = 1.0);
+    // The faculty arrow: a one-pixel frame and a right-pointing triangle on white.
+    static QPixmap Arrow(const QColor& colour, qreal scale = 1.0);
+    // "このソフトの使い方" in white on a grey button face.
+    static QPixmap GuideButton(qreal scale = 1.0);
+    // The application icon at one square size.
+    static QPixmap IconImage(int size);
+    static QIcon AppIcon();
+};

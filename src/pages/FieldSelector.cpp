@@ -1,0 +1,79 @@
+#include "FieldSelector.h"
+
+#include "ClickableLabel.h"
+#include "DialogUnits.h"
+#include "FieldTable.h"
+
+#include <QMenu>
+#include <QWidget>
+
+FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap& arrow)
+    : QObject(page), m_page(page), m_entries(std::move(entries))
+{
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const Entry& entry = m_entries.at(i);
+        auto* label = new ClickableLabel(page);
+        label->setText(entry.label);
+        // Never narrower than the text: font metrics differ from the template's font.
+        QRect labelRect = DialogUnits::Rect(entry.labelRect);
+        labelRect.setWidth(qMax(labelRect.width(), label->sizeHint().width()));
+        label->setGeometry(labelRect);
+        label->setAccessibleName(entry.label);
+        auto* picture = new ClickableLabel(page);
+        picture->setPixmap(arrow);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        // The arrow keeps its full picture even where the template's box is narrower.
+        const QRect arrowRect = DialogUnits::Rect(entry.arrowRect);
+        picture->setGeometry(QRect(arrowRect.topLeft(), arrow.deviceIndependentSize().toSize()));
+        picture->setAccessibleName(entry.label);
+        m_labels << label;
+        m_arrows << picture;
+        const int index = int(i);
+        connect(label, &ClickableLabel::clicked, this, [this, index] { Activate(index); });
+        connect(picture, &ClickableLabel::clicked, this, [this, index] { Activate(index); });
+    }
+}
+
+QList<FieldSelector::Entry> FieldSelector::FieldEntries(int arrowWidth)
+{
+    QList<Entry> entries;
+    for (const FieldTable::Faculty& faculty : FieldTable::faculties()) {
+        Entry entry{faculty.name, faculty.labelRect, faculty.arrowRect, {}, faculty.menuId != 0};
+        entry.arrowRect.setWidth(arrowWidth);
+        for (int field : faculty.fields)
+            entry.choices << Choice{field, FieldTable::fields().at(field).name, FieldTable::Caption(field)};
+        entries << entry;
+    }
+    return entries;
+}
+
+QPoint FieldSelector::PopupAnchor(int entry) const
+{
+    const ClickableLabel* label = m_labels.at(entry);
+    return label->mapToGlobal(QPoint(0, PopupDrop));
+}
+
+void FieldSelector::Activate(int entry)
+{
+    const Entry& e = m_entries.at(entry);
+    if (!e.popup) {
+        if (!e.choices.isEmpty())
+            emit Chosen(e.choices.first().index, e.choices.first().caption);
+        return;
+    }
+    if (m_menu)
+        m_menu->close();
+    // A fresh menu on every click; it removes itself once closed.
+    auto* menu = new QMenu(m_page);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setAccessibleName(e.label);
+    for (qsizetype i = 0; i < e.choices.size(); ++i) {
+        if (i > 0)
+            menu->addSeparator();
+        const Choice choice = e.choices.at(i);
+        connect(menu->addAction(choice.name), &QAction::triggered, this,
+                [this, choice] { emit Chosen(choice.index, choice.caption); });
+    }
+    m_menu = menu;
+    menu->popup(PopupAnchor(entry));
+}

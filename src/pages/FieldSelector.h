@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QMenu>
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+
+class ClickableLabel;
+
+class QWidget;
+
+// The column of faculty labels, each with an arrow to its left, on the left of a page.
+// A faculty with several choices pops up a menu of them under its label; one with a
+// single choice takes it at once. A choice is reported with its category index and
+// the caption the page shows for it. The selector remembers nothing.
+class FieldSelector : public QObject
+{
+    Q_OBJECT
+public:
+    struct Choice
+    {
+        int index;       // category index: the position in the page's masks
+        QString name;    // menu item text
+        QString caption; // what the page's selection caption shows
+    };
+
+    struct Entry
+    {
+        QString label;
+        QRect labelRect; // dialog units
+        QRect arrowRect; // dialog units
+        QList<Choice> choices;
+        bool popup;      // false: a click takes the single choice at once
+    };
+
+    // Pixels below a label's top edge at which its menu opens.
+    static constexpr int PopupDrop = 14;
+
+    FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap& arrow);
+
+    // The 16 faculties and 46 fields, with arrows `arrowWidth` dialog units wide.
+    static QList<Entry> FieldEntries(int arrowWidth);
+
+    int EntryCount() const { return int(m_entries.size()); }
+    const Entry& EntryAt(int entry) const { return m_entries.at(entry); }
+    ClickableLabel* Label(int entry) const { return m_labels.at(entry); }
+    ClickableLabel* Arrow(int entry) const { return m_arrows.at(entry); }
+    // The menu on screen, or null once it has closed.
+    QMenu* OpenMenu() const { return m_menu; }
+    // Where `entry`'s menu opens, in global coordinates.
+    QPoint PopupAnchor(int entry) const;
+
+signals:
+    void Chosen(int index, const QString& caption);
+
+private:
+    void Activate(int entry);
+
+    QWidget* m_page;
+    QList<Entry> m_entries;
+    QList<ClickableLabel*> m_labels;
+    QList<ClickableLabel*> m_arrows;
+    QPointer<QMenu> m_menu;
+};

@@ -1,0 +1,223 @@
+#include "SamplePage.h"
+
+#include "CMyEdit.h"
+#include "CategoryMask.h"
+#include "DialogUnits.h"
+#include "MultiLineButton.h"
+#include "NumberedText.h"
+#include "PagerScrollBar.h"
+#include "UiFonts.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+const QString SamplePage::ButtonCaption = QStringLiteral("左記文例をPDFで表示");
+
+namespace {
+
+QLabel* HeaderLabel(QWidget* page, const QString& text, QRect rect, Qt::Alignment alignment,
+                    const QString& name)
+{
+    auto* label = new QLabel(text, page);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
+    return label;
+}
+
+} // namespace
+
+SamplePage::SamplePage(Parameters parameters, QWidget* parent)
+    : QWidget(parent), m_parameters(std::move(parameters))
+{
+    setFont(UiFonts::Dialog());
+    setFixedSize(PageSize);
+    setAutoFillBackground(true);
+
+    // The header: the caption reaches to the count heading, the count is right-aligned.
+    m_caption = HeaderLabel(this, QString(), DialogUnits::Rect(170, 9, 223, 9), Qt::AlignLeft,
+                            QStringLiteral("caption"));
+    m_caption->setAccessibleName(QStringLiteral("選択中の分類"));
+    m_countHeading = HeaderLabel(this, QStringLiteral("該当件数"), DialogUnits::Rect(495, 9, 30, 9),
+                                 Qt::AlignLeft, QStringLiteral("countHeading"));
+    m_count = HeaderLabel(this, QStringLiteral("0 件"), DialogUnits::Rect(530, 9, 24, 9), Qt::AlignRight,
+                          QStringLiteral("count"));
+    m_count->setAccessibleName(QStringLiteral("該当件数"));
+    // Centred in the header strip rather than hanging from its top edge.
+    for (QLabel* label : {m_caption, m_countHeading, m_count})
+        label->setGeometry(label->x(), 8, label->width(), 22);
+
+    const QFont slotFont = UiFonts::Slot();
+    m_topSlot = new CMyEdit(this);
+    m_topSlot->setObjectName(QStringLiteral("topSlot"));
+    m_topSlot->setAccessibleName(QStringLiteral("上の文例"));
+    m_topSlot->setGeometry(DialogUnits::Rect(167, 158, 327, 125));
+    m_topSlot->setFont(slotFont);
+    m_bottomSlot = new CMyEdit(this);
+    m_bottomSlot->setObjectName(QStringLiteral("bottomSlot"));
+    m_bottomSlot->setAccessibleName(QStringLiteral("下の文例"));
+    m_bottomSlot->setGeometry(DialogUnits::Rect(167, 289, 327, 125));
+    m_bottomSlot->setFont(slotFont);
+
+    m_topButton = new MultiLineButton(ButtonCaption, this);
+    m_topButton->setObjectName(QStringLiteral("topPdfButton"));
+    m_topButton->setAccessibleName(ButtonCaption + QStringLiteral("（上）"));
+    m_topButton->setGeometry(DialogUnits::Rect(501, m_parameters.topButtonY, 43, 31));
+    m_bottomButton = new MultiLineButton(ButtonCaption, this);
+    m_bottomButton->setObjectName(QStringLiteral("bottomPdfButton"));
+    m_bottomButton->setAccessibleName(ButtonCaption + QStringLiteral("（下）"));
+    m_bottomButton->setGeometry(DialogUnits::Rect(501, 334, 43, 31));
+    connect(m_topButton, &QPushButton::clicked, this, [this] { OpenShown(m_pager.topMatch()); });
+    connect(m_bottomButton, &QPushButton::clicked, this,
+            [this] { OpenShown(m_pager.bottomMatch()); });
+
+    m_scrollBar = new PagerScrollBar(this);
+    m_scrollBar->setObjectName(QStringLiteral("pager"));
+    m_scrollBar->setAccessibleName(QStringLiteral("文例の送り"));
+    m_scrollBar->setGeometry(DialogUnits::Rect(551, 27, 10, 385));
+    connect(m_scrollBar, &PagerScrollBar::ScrollRequested, this, &SamplePage::OnScroll);
+
+    setTabOrder(m_topSlot, m_bottomSlot);
+    setTabOrder(m_bottomSlot, m_topButton);
+    setTabOrder(m_topButton, m_bottomButton);
+
+    ShowPosition(0);
+}
+
+SamplePage::~SamplePage() = default;
+
+void SamplePage::ApplySelection(int category)
+{
+    Select([category](const SampleRecord& r) { return CategoryMask::HasCategory(r.mask, category); });
+}
+
+void SamplePage::ApplyAllTicked(const QString& selectionMask)
+{
+    Select([&selectionMask](const SampleRecord& r) {
+        return CategoryMask::MatchesAllTicked(r.mask, selectionMask);
+    });
+}
+
+void SamplePage::Select(const std::function<bool(const SampleRecord&)>& matches)
+{
+    m_matches.clear();
+    const QList<SampleRecord>& catalogue = m_parameters.catalogue;
+    for (qsizetype i = 0; i < catalogue.size(); ++i) {
+        const SampleRecord& record = catalogue.at(i);
+        if (matches(record))
+            m_matches.append({int(i), DisplayText(int(i), record), record.pdfName, record.mask});
+    }
+    m_pager.Reset(m_matches.count());
+    m_count->setText(QStringLiteral("%1 件").arg(m_matches.count()));
+    ShowPosition(0);
+}
+
+void SamplePage::ResetResults()
+{
+    m_matches.clear();
+    m_pager.Clear();
+    m_count->setText(QStringLiteral("0 件"));
+    ShowPosition(0);
+}
+
+QString SamplePage::DisplayText(int position, const SampleRecord& record) const
+{
+    if (m_parameters.display == DisplayRule::Text)
+        return record.text;
+    // Probed where the button will open it, not in whatever the current folder is.
+    const bool present = DocumentOpener::SampleDocumentExists(m_parameters.folder, record.pdfName);
+    return NumberedText::ComposeNumberedText(position, record.text, record.pdfName, present);
+}
+
+void SamplePage::ShowPosition(int position)
+{
+    m_pager.Scroll(ResultPager::ThumbPosition, position);
+    MirrorPager();
+    const int top = m_pager.topMatch();
+    const int bottom = m_pager.bottomMatch();
+    m_topSlot->SetSampleText(top >= 0 ? m_matches.at(top).displayText : QString());
+    m_bottomSlot->SetSampleText(bottom >= 0 ? m_matches.at(bottom).displayText : QString());
+    m_topButton->setEnabled(top >= 0);
+    m_bottomButton->setEnabled(bottom >= 0);
+}
+
+QString SamplePage::TopPdfName() const
+{
+    const int top = m_pager.topMatch();
+    return top >= 0 ? m_matches.at(top).pdfName : QString();
+}
+
+QString SamplePage::BottomPdfName() const
+{
+    const int bottom = m_pager.bottomMatch();
+    return bottom >= 0 ? m_matches.at(bottom).pdfName : QString();
+}
+
+void SamplePage::SetCaption(const QString& caption)
+{
+    m_caption->setText(caption);
+}
+
+void SamplePage::OnScroll(int code, int thumb)
+{
+    ShowPosition(m_pager.Scroll(code, thumb));
+}
+
+void SamplePage::MirrorPager()
+{
+    m_scrollBar->Mirror(m_pager.maximum(), m_pager.position(), m_pager.isEnabled());
+}
+
+void SamplePage::OpenShown(int match)
+{
+    if (!m_matches.contains(match))
+        return;
+    const QString name = m_matches.at(match).pdfName;
+    const DocumentOpener::Result result = DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
+    if (result != DocumentOpener::Result::Opened)
+        emit DocumentFailed(name, result);
+}
+
+QLabel* SamplePage::AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName)
+{
+    auto* label = new QLabel(this);
+    label->setPixmap(picture);
+    label->setGeometry(QRect(topLeft, picture.deviceIndependentSize().toSize()));
+    label->setAccessibleName(accessibleName);
+    return label;
+}
+
+void SamplePage::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(0, 0, 284, 630, m_parameters.colour);
+    p.fillRect(291, 8, 690, 22, HeaderColour);
+    for (int y : {41, 237, 434})
+        p.fillRect(865, y, 98, 188, BlockColour);
+    for (const QRect& block : m_parameters.extraBlocks)
+        p.fillRect(block, BlockColour);
+}
+
+void SamplePage::mousePressEvent(QMouseEvent* event)
+{
+    // A click anywhere on the page hands the keys to the pager.
+    m_scrollBar->setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
+}
+
+void SamplePage::wheelEvent(QWheelEvent* event)
+{
+    const QPoint delta = event->angleDelta();
+    if (delta.y() == 0 && delta.x() != 0) {
+        event->ignore(); // a sideways wheel is not a paging request
+        return;
+    }
+    if (m_pager.Wheel(delta.y()))
+        ShowPosition(m_pager.position());
+    event->accept();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "DocumentOpener.h"
+#include "MatchList.h"
+#include "ResultPager.h"
+#include "SampleRecord.h"
+
+#include <QColor>
+#include <QList>
+#include <QWidget>
+
+#include <functional>
+
+class CMyEdit;
+class MultiLineButton;
+class PagerScrollBar;
+class QLabel;
+
+// What every page shares: the header with the selection caption and the count, the
+// two sample slots, the pager and the two PDF buttons. A page states its parameters
+// and adds its own selector; a selector ends in ApplySelection (or ApplyAllTicked).
+class SamplePage : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class DisplayRule {
+        Text,     // the record's text as it is
+        Numbered, // catalogue number first, and the PDF's name when it is missing
+    };
+
+    struct Parameters
+    {
+        QColor colour;                   // behind the selector column
+        QString folder;                  // document sub-folder of the samples
+        QList<SampleRecord> catalogue;   // in the order matches are listed
+        DisplayRule display = DisplayRule::Text;
+        int topButtonY = 203;            // dialog units; the numbered pages sit it lower
+        QList<QRect> extraBlocks;        // further block-coloured rectangles, pixels
+    };
+
+    static constexpr QColor HeaderColour{51, 51, 51};
+    static constexpr QColor BlockColour{127, 157, 185};
+    static constexpr QSize PageSize{984, 630};
+    static const QString ButtonCaption;
+
+    SamplePage(Parameters parameters, QWidget* parent);
+    ~SamplePage() override;
+
+    // Lists the records filed under one category and shows the first two.
+    void ApplySelection(int category);
+    // Lists the records filed under every ticked position of `selectionMask`.
+    void ApplyAllTicked(const QString& selectionMask);
+    // No selection: nothing listed, nothing to page.
+    void ResetResults();
+    // Moves the pager to `position` (kept within range) and fills both slots from it.
+    void ShowPosition(int position);
+    void SetCaption(const QString& caption);
+
+    const Parameters& parameters() const { return m_parameters; }
+    const MatchList& Matches() const { return m_matches; }
+    const ResultPager& Pager() const { return m_pager; }
+    QString TopPdfName() const;
+    QString BottomPdfName() const;
+
+    CMyEdit* TopSlot() const { return m_topSlot; }
+    CMyEdit* BottomSlot() const { return m_bottomSlot; }
+    MultiLineButton* TopButton() const { return m_topButton; }
+    MultiLineButton* BottomButton() const { return m_bottomButton; }
+    PagerScrollBar* ScrollBar() const { return m_scrollBar; }
+    QLabel* CaptionLabel() const { return m_caption; }
+    QLabel* CountLabel() const { return m_count; }
+
+signals:
+    // A PDF button's document could not be handed to a viewer.
+    void DocumentFailed(const QString& fileName, DocumentOpener::Result result);
+
+protected:
+    // Places a picture label (title banner, heading) at its natural size.
+    QLabel* AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName);
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void Select(const std::function<bool(const SampleRecord&)>& matches);
+    QString DisplayText(int position, const SampleRecord& record) const;
+    void OnScroll(int code, int thumb);
+    void MirrorPager();
+    void OpenShown(int match);
+
+    Parameters m_parameters;
+    MatchList m_matches;
+    ResultPager m_pager;
+
+    QLabel* m_caption;
+    QLabel* m_countHeading;
+    QLabel* m_count;
+    CMyEdit* m_topSlot;
+    CMyEdit* m_bottomSlot;
+    MultiLineButton* m_topButton;
+    MultiLineButton* m_bottomButton;
+    PagerScrollBar* m_scrollBar;
+};

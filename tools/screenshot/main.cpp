@@ -1,0 +1,51 @@
+// Renders the main window offscreen, one PNG per tab, each in a state a user would
+// reach, so the program can be looked at without a display.
+#include "Ctavoru_2Dlg.h"
+#include "ColouredTabBar.h"
+#include "FieldTable.h"
+#include "SamplePage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace {
+
+void Prepare(Ctavoru_2Dlg& window, int tab)
+{
+    SamplePage* page = window.Page(tab);
+    switch (tab) {
+    case 0:
+        page->SetCaption(FieldTable::Caption(0));
+        page->ApplySelection(0);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+
+    Ctavoru_2Dlg window;
+    window.show();
+    QTextStream out(stdout);
+    for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
+        window.TabBar()->setCurrentIndex(tab);
+        Prepare(window, tab);
+        QApplication::processEvents();
+        const QString file = QDir(folder).filePath(QStringLiteral("tab%1.png").arg(tab));
+        if (!window.grab().save(file)) {
+            QTextStream(stderr) << "screenshot: cannot write " << file << '\n';
+            return 1;
+        }
+        out << file << '\n';
+    }
+    return 0;
+}
