@@ -1,9 +1,11 @@
 # Two commands do everything on a fresh Debian machine: `make run` and `make test`.
 BUILD ?= build
+# The same sources again, with AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
 JOBS  ?= $(shell nproc)
 SCALE ?= 1
 
-.PHONY: all deps configure build run test screenshot bench clean
+.PHONY: all deps configure build run test test-asan marathon screenshot bench clean
 
 all: build
 
@@ -25,6 +27,18 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+# Any sanitizer report fails the test that triggered it.
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRAVELO_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# A million random user actions against the main window (the test suite runs fewer).
+marathon: build
+	@QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 \
+	  KIRAVELO_MARATHON_ACTIONS=$${KIRAVELO_MARATHON_ACTIONS:-1000000} $(BUILD)/tests/app_tst_marathon
 
 screenshot: build
 	@QT_SCALE_FACTOR=$(SCALE) $(BUILD)/tools/kiravelo-screenshot $(BUILD)/screenshots
@@ -34,4 +48,4 @@ bench: build
 	@$(BUILD)/bench/run-benchmarks
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(ASAN_BUILD)
