@@ -1,0 +1,939 @@
+// A long seeded stream of random user actions against the real main window. After
+// every action the whole window is compared with a model of what it must show, built
+// from the compiled-in catalogues and the field table alone, never from the pages'
+// own state. A failure names its seed and the shortest action list found that still
+// fails, so it can be replayed.
+//
+//   KIRAVELO_MARATHON_ACTIONS  actions in all (default 20000)
+//   KIRAVELO_MARATHON_SESSION  actions per fresh window (default 2500)
+//   KIRAVELO_MARATHON_SEED     seed of the first session (default 20261207)
+#include "CMyEdit.h"
+#include "CatalogueData.h"
+#include "ClickableLabel.h"
+#include "ColouredTabBar.h"
+#include "Ctavoru_2Dlg.h"
+#include "DocumentOpener.h"
+#include "FieldSelector.h"
+#include "FieldTable.h"
+#include "MultiLineButton.h"
+#include "NoticeBar.h"
+#include "PagerScrollBar.h"
+#include "SamplePage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+enum class Kind
+{
+    ClickFaculty, // a: faculty, b: label (even) or arrow (odd)
+    ChooseItem,   // a: item, b: by mouse, keys or the action itself
+    DismissMenu,  // b: Escape, a click beside the menu, or close
+    Wheel,        // a: delta index, b: target
+    ScrollKey,    // a: key, on the pager
+    ScrollClick,  // a: part of the bar clicked
+    ScrollDrag,   // a: pixels dragged (signed)
+    ScrollAction, // a: slider action, b: thumb position for moves
+    PdfButton,    // a: top (even) or bottom (odd)
+    TabClick,     // a: tab
+    TabKey,       // a: left (even) or right (odd)
+    DoubleClick,  // a: top or bottom slot, b: where in it
+    SurfaceClick, // a: where on the page
+    GuardedKey,   // a: Enter, Escape or Backspace; b: which widget gets it
+    GuideClick,
+    ExitClick,
+    Tamper, // only for checking the checker: changes a page behind its back
+};
+
+struct Action
+{
+    Kind kind;
+    int a = 0;
+    int b = 0;
+};
+
+const char* KindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::ClickFaculty:
+        return "click faculty";
+    case Kind::ChooseItem:
+        return "choose menu item";
+    case Kind::DismissMenu:
+        return "dismiss menu";
+    case Kind::Wheel:
+        return "wheel";
+    case Kind::ScrollKey:
+        return "key on pager";
+    case Kind::ScrollClick:
+        return "click pager";
+    case Kind::ScrollDrag:
+        return "drag pager thumb";
+    case Kind::ScrollAction:
+        return "pager action";
+    case Kind::PdfButton:
+        return "PDF button";
+    case Kind::TabClick:
+        return "click tab";
+    case Kind::TabKey:
+        return "tab key";
+    case Kind::DoubleClick:
+        return "double click slot";
+    case Kind::SurfaceClick:
+        return "click page surface";
+    case Kind::GuardedKey:
+        return "guarded key";
+    case Kind::GuideClick:
+        return "click usage guide";
+    case Kind::ExitClick:
+        return "click exit";
+    case Kind::Tamper:
+        return "tamper";
+    }
+    return "?";
+}
+
+QString Describe(const Action& action)
+{
+    return QStringLiteral("%1(%2, %3)")
+        .arg(QLatin1String(KindName(action.kind)))
+        .arg(action.a)
+        .arg(action.b);
+}
+
+const int WheelDeltas[] = {120, -120, 1, -1, 0, 240, -240, 960, -960, 32767, -32768, 15, -7};
+const Qt::Key PagerKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
+                             Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+const Qt::Key GuardedKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace};
+
+QList<Action> Generate(quint32 seed, int length)
+{
+    QRandomGenerator random(seed);
+    QList<Action> actions;
+    actions.reserve(length);
+    auto pick = [&random](int bound) { return int(random.bounded(bound)); };
+    while (actions.size() < length) {
+        const int roll = pick(100);
+        Action action{Kind::Wheel};
+        if (roll < 16) {
+            // Favour the faculties whose fields hold samples, or most selections come
+            // up empty.
+            action = {Kind::ClickFaculty, pick(2) ? 0 : pick(16), pick(2)};
+            actions << action;
+            // Most popups are answered; some are left open or dismissed later.
+            if (pick(10) < 7 && actions.size() < length)
+                actions << (pick(4) == 0 ? Action{Kind::DismissMenu, 0, pick(3)}
+                                         : Action{Kind::ChooseItem, pick(8), pick(3)});
+            continue;
+        }
+        if (roll < 18)
+            action = {Kind::ChooseItem, pick(8), pick(3)};
+        else if (roll < 20)
+            action = {Kind::DismissMenu, 0, pick(3)};
+        else if (roll < 34)
+            action = {Kind::Wheel, pick(int(std::size(WheelDeltas))), pick(8)};
+        else if (roll < 44)
+            action = {Kind::ScrollKey, pick(int(std::size(PagerKeys)))};
+        else if (roll < 52)
+            action = {Kind::ScrollClick, pick(4)};
+        else if (roll < 56)
+            action = {Kind::ScrollDrag, pick(401) - 200};
+        else if (roll < 64)
+            action = {Kind::ScrollAction, 1 + pick(7), pick(12) - 2};
+        else if (roll < 71)
+            action = {Kind::PdfButton, pick(2)};
+        else if (roll < 76)
+            action = {Kind::TabClick, pick(2) ? 0 : pick(4)};
+        else if (roll < 79)
+            action = {Kind::TabKey, pick(2)};
+        else if (roll < 84)
+            action = {Kind::DoubleClick, pick(2), pick(3)};
+        else if (roll < 88)
+            action = {Kind::SurfaceClick, pick(3)};
+        else if (roll < 96)
+            action = {Kind::GuardedKey, pick(int(std::size(GuardedKeys))), pick(5)};
+        else if (roll < 98)
+            action = {Kind::GuideClick};
+        else
+            action = {Kind::ExitClick};
+        actions << action;
+    }
+    return actions;
+}
+
+// What one page must show, worked out from its catalogue alone.
+struct PageModel
+{
+    QString folder;
+    QList<SampleRecord> catalogue;
+    bool numbered = false;
+    bool selected = false;
+    QString caption;
+    QList<int> matches; // catalogue indices, in catalogue order
+    int position = 0;
+
+    int Max() const { return matches.size() > 2 ? int(matches.size()) - 2 : 0; }
+    // Before the first selection the bar is live over an empty range.
+    bool PagerEnabled() const { return !selected || matches.size() > 2; }
+    void Move(int to) { position = std::clamp(to, 0, Max()); }
+
+    void SelectField(int field)
+    {
+        selected = true;
+        caption = FieldTable::faculties().at(FieldTable::fields().at(field).faculty).name +
+                  QStringLiteral("\u3000\uFF1E\u3000") + FieldTable::fields().at(field).name;
+        matches.clear();
+        for (int i = 0; i < catalogue.size(); ++i) {
+            if (catalogue.at(i).mask.mid(field, 1) == QStringLiteral("1"))
+                matches << i;
+        }
+        position = 0;
+    }
+
+    int Shown(int slot) const
+    {
+        const int match = position + slot;
+        return match < matches.size() ? matches.at(match) : -1;
+    }
+};
+
+struct Recorder
+{
+    QList<QUrl> opened;
+};
+
+// How much of the window a run reached, so a stream that never pages or never opens
+// anything cannot pass unnoticed.
+struct Coverage
+{
+    int selections = 0;
+    int moves = 0;
+    int drags = 0;
+    int launches = 0;
+    int missing = 0;
+    int choices = 0;
+    int dismissals = 0;
+};
+
+Recorder& Launches()
+{
+    static Recorder recorder;
+    return recorder;
+}
+
+// A wheel turn as the platform delivers it: a widget that does not take it hands it
+// on to its parent. (Qt passes on only the wheel events that come from the platform,
+// and a test's own events do not, so the hand-on is done here.)
+void SendWheel(QWidget* target, QPoint angle)
+{
+    QPointF pos(target->width() / 2.0, target->height() / 2.0);
+    const QPointF global = target->mapToGlobal(pos);
+    for (QWidget* w = target; w; w = w->parentWidget()) {
+        QWheelEvent event(pos, global, QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        if (QCoreApplication::sendEvent(w, &event) && event.isAccepted())
+            return;
+        if (w->isWindow() || w->testAttribute(Qt::WA_NoMousePropagation))
+            return;
+        pos += w->pos();
+    }
+}
+
+// One main window and its model, driven action by action.
+class Session
+{
+public:
+    Session(const QString& documents) : m_documents(documents)
+    {
+        m_window = std::make_unique<Ctavoru_2Dlg>();
+        for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
+            const SamplePage* page = m_window->Page(tab);
+            PageModel model;
+            model.folder = page->parameters().folder;
+            model.catalogue = CatalogueData::ForFolder(model.folder).records;
+            model.numbered = page->parameters().display == SamplePage::DisplayRule::Numbered;
+            m_models << model;
+        }
+        // At the screen's corner, so that no popup is pushed back inside the screen.
+        m_window->move(0, 0);
+        m_window->show();
+        Activate();
+    }
+
+    // Runs `actions` until the window disagrees with the model; returns the index of
+    // the failing action and why, or nothing.
+    const Coverage& Reached() const { return m_coverage; }
+
+    std::optional<std::pair<int, QString>> Run(const QList<Action>& actions)
+    {
+        QString why = Check();
+        if (!why.isEmpty())
+            return std::make_pair(-1, why);
+        for (int i = 0; i < actions.size(); ++i) {
+            const int tab = m_tab;
+            const int position = Model().position;
+            why = Apply(actions.at(i));
+            if (tab == m_tab && Model().position != position)
+                ++m_coverage.moves;
+            // The event loop runs between two actions of a user: the window paints,
+            // closed popups go away.
+            QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (why.isEmpty())
+                why = Check();
+            if (!why.isEmpty())
+                return std::make_pair(i, why);
+        }
+        return std::nullopt;
+    }
+
+private:
+    void Activate()
+    {
+        m_window->activateWindow();
+        QApplication::setActiveWindow(m_window.get());
+    }
+    int Tab() const { return m_tab; }
+    SamplePage* Page() const { return m_window->Page(m_tab); }
+    PageModel& Model() { return m_models[m_tab]; }
+    FieldSelector* Selector() const { return Page()->findChild<FieldSelector*>(); }
+    QMenu* OpenMenu() const
+    {
+        FieldSelector* selector = Selector();
+        QMenu* menu = selector ? selector->OpenMenu() : nullptr;
+        return menu && menu->isVisible() ? menu : nullptr;
+    }
+
+    QString ExpectedText(const PageModel& model, int record) const
+    {
+        if (record < 0)
+            return {};
+        const SampleRecord& r = model.catalogue.at(record);
+        if (!model.numbered)
+            return r.text;
+        QString text = QStringLiteral("No.%1\r\n\r\n").arg(record + 1) + r.text;
+        if (!QFile::exists(m_documents + QStringLiteral("/bunrei_pdf/") + model.folder + u'/' +
+                           r.pdfName))
+            text = r.pdfName + QStringLiteral("\r\n\r\n") + text;
+        return text;
+    }
+
+    QString Apply(const Action& action);
+    QString ApplyScrollClick(int part);
+    QString ApplyDrag(int pixels);
+    QString Check();
+    QString CheckPage(int tab);
+
+    QString m_documents;
+    std::unique_ptr<Ctavoru_2Dlg> m_window;
+    QList<PageModel> m_models;
+    int m_tab = 0;
+    int m_menuFaculty = -1; // faculty whose popup the model expects open
+    Coverage m_coverage;
+};
+
+QString Session::Apply(const Action& action)
+{
+    FieldSelector* selector = Selector();
+    QMenu* menu = OpenMenu();
+    const bool menuAction = action.kind == Kind::ChooseItem || action.kind == Kind::DismissMenu;
+    if (menu && !menuAction) {
+        // A popup takes every click outside it: the user's next click elsewhere
+        // closes it first.
+        menu->close();
+        m_menuFaculty = -1;
+        menu = nullptr;
+    }
+    // The offscreen platform has no window manager to hand activation back to the
+    // window once a popup has gone; do its part.
+    if (!menu && QApplication::activeWindow() != m_window.get())
+        Activate();
+
+    PageModel& model = Model();
+    SamplePage* page = Page();
+    PagerScrollBar* bar = page->ScrollBar();
+    switch (action.kind) {
+    case Kind::ClickFaculty: {
+        if (!selector)
+            break;
+        const int faculty = action.a % selector->EntryCount();
+        ClickableLabel* target = action.b % 2 ? selector->Arrow(faculty) : selector->Label(faculty);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
+        const FieldTable::Faculty& f = FieldTable::faculties().at(faculty);
+        if (f.menuId == 0) {
+            ++m_coverage.selections;
+            model.SelectField(f.fields.first());
+            m_menuFaculty = -1;
+        } else {
+            m_menuFaculty = faculty;
+            QMenu* opened = OpenMenu();
+            if (!opened)
+                return QStringLiteral("no popup after clicking faculty %1").arg(f.name);
+            if (opened->pos() != target->parentWidget()->mapToGlobal(
+                                     selector->Label(faculty)->pos() + QPoint(0, 14)))
+                return QStringLiteral("popup of %1 opened at (%2, %3)")
+                    .arg(f.name)
+                    .arg(opened->x())
+                    .arg(opened->y());
+        }
+        break;
+    }
+    case Kind::ChooseItem: {
+        if (!menu || m_menuFaculty < 0)
+            break;
+        const QList<int>& fields = FieldTable::faculties().at(m_menuFaculty).fields;
+        QList<QAction*> items;
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator())
+                items << item;
+        }
+        if (items.size() != fields.size())
+            return QStringLiteral("popup of faculty %1 has %2 items")
+                .arg(m_menuFaculty)
+                .arg(items.size());
+        const int k = action.a % int(items.size());
+        if (items.at(k)->text() != FieldTable::fields().at(fields.at(k)).name)
+            return QStringLiteral("menu item %1 reads %2").arg(k).arg(items.at(k)->text());
+        switch (action.b % 3) {
+        case 0:
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(items.at(k)).center());
+            break;
+        case 1:
+            for (int step = 0; step <= k; ++step)
+                QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+            break;
+        default:
+            items.at(k)->trigger();
+            menu->close();
+            break;
+        }
+        model.SelectField(fields.at(k));
+        ++m_coverage.choices;
+        ++m_coverage.selections;
+        m_menuFaculty = -1;
+        if (OpenMenu())
+            return QStringLiteral("popup still open after a choice");
+        break;
+    }
+    case Kind::DismissMenu:
+        if (!menu)
+            break;
+        switch (action.b % 3) {
+        case 0:
+            QTest::keyClick(menu, Qt::Key_Escape);
+            break;
+        case 1:
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              QPoint(menu->width() + 20, menu->height() + 20));
+            break;
+        default:
+            menu->close();
+            break;
+        }
+        m_menuFaculty = -1;
+        ++m_coverage.dismissals;
+        if (OpenMenu())
+            return QStringLiteral("popup still open after dismissal");
+        break;
+    case Kind::Wheel: {
+        const int delta = WheelDeltas[action.a % std::size(WheelDeltas)];
+        // Where the pointer is decides who gets the wheel: a slot scrolls its own text,
+        // everything else on the page hands it on to the page.
+        QWidget* targets[] = {page,
+                              bar,
+                              page->TopButton(),
+                              page->CaptionLabel(),
+                              page->CountLabel(),
+                              page->TopSlot()->viewport(),
+                              page->BottomSlot()->viewport(),
+                              page};
+        QWidget* target = targets[action.b % std::size(targets)];
+        const bool sideways = action.b == 7;
+        const QPoint angle = sideways ? QPoint(delta == 0 ? 120 : delta, 0) : QPoint(0, delta);
+        SendWheel(target, angle);
+        const bool inSlot =
+            target == page->TopSlot()->viewport() || target == page->BottomSlot()->viewport();
+        if (!inSlot && !sideways && model.PagerEnabled())
+            model.Move(model.position + (delta < 0 ? 1 : -1));
+        break;
+    }
+    case Kind::ScrollKey: {
+        const Qt::Key key = PagerKeys[action.a % std::size(PagerKeys)];
+        const bool enabled = bar->isEnabled();
+        QTest::keyClick(bar, key);
+        if (!enabled)
+            break;
+        switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_Home:
+            model.Move(model.position - 1);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_End:
+            model.Move(model.position + 1);
+            break;
+        case Qt::Key_PageUp:
+            model.Move(model.position - 2);
+            break;
+        case Qt::Key_PageDown:
+            model.Move(model.position + 2);
+            break;
+        default:
+            break;
+        }
+        break;
+    }
+    case Kind::ScrollClick:
+        return ApplyScrollClick(action.a);
+    case Kind::ScrollDrag:
+        return ApplyDrag(action.a);
+    case Kind::ScrollAction: {
+        if (!bar->isEnabled())
+            break;
+        const auto slider = QAbstractSlider::SliderAction(action.a);
+        if (slider == QAbstractSlider::SliderMove) {
+            bar->setSliderPosition(action.b);
+            model.Move(std::clamp(action.b, bar->minimum(), bar->maximum()));
+            break;
+        }
+        bar->triggerAction(slider);
+        const int steps[] = {0, 1, -1, 2, -2, -1, 1, 0};
+        model.Move(model.position + steps[action.a]);
+        break;
+    }
+    case Kind::PdfButton: {
+        MultiLineButton* button = action.a % 2 ? page->BottomButton() : page->TopButton();
+        const int record = model.Shown(action.a % 2);
+        Launches().opened.clear();
+        m_window->Notice()->hide();
+        QTest::mouseClick(button, Qt::LeftButton);
+        if (record < 0) {
+            if (!Launches().opened.isEmpty() || m_window->Notice()->isVisible())
+                return QStringLiteral("a PDF button of an empty slot did something");
+            break;
+        }
+        const QString name = model.catalogue.at(record).pdfName;
+        const QString path =
+            m_documents + QStringLiteral("/bunrei_pdf/") + model.folder + u'/' + name;
+        if (QFile::exists(path)) {
+            ++m_coverage.launches;
+            if (Launches().opened != QList<QUrl>{QUrl::fromLocalFile(path)})
+                return QStringLiteral("button handed over %1 instead of %2")
+                    .arg(Launches().opened.isEmpty() ? QStringLiteral("nothing")
+                                                     : Launches().opened.first().toString(),
+                         path);
+        } else if (++m_coverage.missing, !Launches().opened.isEmpty() ||
+                                             !m_window->Notice()->isVisible() ||
+                                             !m_window->Notice()->text().contains(name)) {
+            return QStringLiteral("missing %1 was not reported in the window").arg(name);
+        }
+        break;
+    }
+    case Kind::TabClick: {
+        ColouredTabBar* tabs = m_window->TabBar();
+        const int tab = action.a % tabs->count();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        m_tab = tab;
+        break;
+    }
+    case Kind::TabKey:
+        QTest::keyClick(m_window->TabBar(), action.a % 2 ? Qt::Key_Right : Qt::Key_Left);
+        m_tab = std::clamp(m_tab + (action.a % 2 ? 1 : -1), 0, Ctavoru_2Dlg::PageCount - 1);
+        break;
+    case Kind::DoubleClick: {
+        CMyEdit* slot = action.a % 2 ? page->BottomSlot() : page->TopSlot();
+        QWidget* view = slot->viewport();
+        const QPoint where[] = {QPoint(5, 5), view->rect().center(),
+                                QPoint(view->width() - 5, view->height() - 5)};
+        QTest::mouseDClick(view, Qt::LeftButton, {}, where[action.b % 3]);
+        const QTextCursor cursor = slot->textCursor();
+        const QString shown = slot->toPlainText();
+        if (!shown.isEmpty() &&
+            (cursor.selectionStart() != 0 || cursor.selectionEnd() != shown.size()))
+            return QStringLiteral("double click selected %1..%2 of %3")
+                .arg(cursor.selectionStart())
+                .arg(cursor.selectionEnd())
+                .arg(shown.size());
+        if (QApplication::focusWidget() != slot)
+            return QStringLiteral("double click left the focus on %1")
+                .arg(QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                 : QStringLiteral("nothing"));
+        break;
+    }
+    case Kind::SurfaceClick: {
+        const QPoint where[] = {QPoint(500, 100), QPoint(300, 600), QPoint(700, 40)};
+        QTest::mouseClick(page, Qt::LeftButton, {}, where[action.a % 3]);
+        if (bar->isEnabled() && QApplication::focusWidget() != bar)
+            return QStringLiteral("a click on the page left the keys with %1 (active window %2)")
+                .arg(QApplication::focusWidget()
+                         ? QApplication::focusWidget()->metaObject()->className()
+                         : "nothing")
+                .arg(QApplication::activeWindow()
+                         ? QApplication::activeWindow()->metaObject()->className()
+                         : "none");
+        break;
+    }
+    case Kind::GuardedKey: {
+        QWidget* targets[] = {m_window.get(), m_window->ExitButton(), page->TopSlot(), bar,
+                              QApplication::focusWidget()};
+        QWidget* target = targets[action.b % std::size(targets)];
+        QTest::keyClick(target ? target : m_window.get(),
+                        GuardedKeys[action.a % std::size(GuardedKeys)]);
+        if (!m_window->isVisible() || m_window->result() != 0)
+            return QStringLiteral("a guarded key ended the window");
+        break;
+    }
+    case Kind::GuideClick: {
+        Launches().opened.clear();
+        QTest::mouseClick(m_window->GuideLink(), Qt::LeftButton, {}, QPoint(10, 10));
+        const QUrl guide = QUrl::fromLocalFile(m_documents + QStringLiteral("/riyou.pdf"));
+        if (Launches().opened != QList<QUrl>{guide})
+            return QStringLiteral("the usage guide was not handed over");
+        break;
+    }
+    case Kind::ExitClick:
+        QTest::mouseClick(m_window->ExitButton(), Qt::LeftButton);
+        if (m_window->isVisible() || m_window->result() != QDialog::Accepted)
+            return QStringLiteral("the exit button did not end the window");
+        // Open it again: the same window object keeps every page's state.
+        m_window->setResult(0);
+        m_window->show();
+        Activate();
+        break;
+    case Kind::Tamper:
+        page->SetCaption(QStringLiteral("tampered"));
+        break;
+    }
+    return {};
+}
+
+QString Session::ApplyScrollClick(int part)
+{
+    PageModel& model = Model();
+    PagerScrollBar* bar = Page()->ScrollBar();
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    const QStyle::SubControl parts[] = {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine,
+                                        QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage};
+    const int steps[] = {-1, 1, -2, 2};
+    const QRect rect =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, parts[part % 4], bar);
+    if (rect.isEmpty())
+        return {};
+    const bool enabled = bar->isEnabled();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
+    if (enabled)
+        model.Move(model.position + steps[part % 4]);
+    return {};
+}
+
+QString Session::ApplyDrag(int pixels)
+{
+    PageModel& model = Model();
+    PagerScrollBar* bar = Page()->ScrollBar();
+    if (!bar->isEnabled())
+        return {};
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.subControls = QStyle::SC_All;
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    QStyle* style = bar->style();
+    const QRect groove =
+        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QRect thumb =
+        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QPoint grab = thumb.center();
+    const QPoint drop = grab + QPoint(0, pixels);
+    // Where the user lets go of the thumb decides the match shown, as the bar's own
+    // geometry maps it.
+    const int span = groove.height() - thumb.height();
+    const int expected = QStyle::sliderValueFromPosition(
+        bar->minimum(), bar->maximum(), std::clamp(thumb.top() + pixels - groove.top(), 0, span),
+        span);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grab);
+    for (int step = 1; step <= 4; ++step) {
+        const QPointF at = grab + QPointF(0, pixels * step / 4.0);
+        QMouseEvent move(QEvent::MouseMove, at, bar->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(bar, &move);
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, drop);
+    if (expected != model.position)
+        ++m_coverage.drags;
+    model.Move(expected);
+    return {};
+}
+
+QString Session::Check()
+{
+    int visible = 0;
+    for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
+        if (m_window->Page(tab)->isVisible())
+            ++visible;
+    }
+    if (visible != 1 || !Page()->isVisible() || m_window->TabBar()->currentIndex() != m_tab)
+        return QStringLiteral("%1 pages visible, tab %2 selected, tab %3 expected")
+            .arg(visible)
+            .arg(m_window->TabBar()->currentIndex())
+            .arg(m_tab);
+    if ((OpenMenu() != nullptr) != (m_menuFaculty >= 0))
+        return QStringLiteral("a popup is %1 but should%2 be")
+            .arg(OpenMenu() ? "open" : "closed")
+            .arg(m_menuFaculty >= 0 ? "" : " not");
+    for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
+        const QString why = CheckPage(tab);
+        if (!why.isEmpty())
+            return QStringLiteral("tab %1: %2").arg(tab).arg(why);
+    }
+    return {};
+}
+
+QString Session::CheckPage(int tab)
+{
+    const PageModel& model = m_models.at(tab);
+    SamplePage* page = m_window->Page(tab);
+    if (page->CaptionLabel()->text() != model.caption)
+        return QStringLiteral("caption \"%1\", expected \"%2\"")
+            .arg(page->CaptionLabel()->text(), model.caption);
+    const QString count = QStringLiteral("%1 件").arg(model.matches.size());
+    if (page->CountLabel()->text() != count)
+        return QStringLiteral("count \"%1\", expected \"%2\"")
+            .arg(page->CountLabel()->text(), count);
+    const PagerScrollBar* bar = page->ScrollBar();
+    if (bar->minimum() != 0 || bar->maximum() != model.Max() || bar->value() != model.position ||
+        bar->isEnabled() != model.PagerEnabled())
+        return QStringLiteral("pager %1..%2 at %3 %4, expected 0..%5 at %6 %7")
+            .arg(bar->minimum())
+            .arg(bar->maximum())
+            .arg(bar->value())
+            .arg(bar->isEnabled() ? "enabled" : "disabled")
+            .arg(model.Max())
+            .arg(model.position)
+            .arg(model.PagerEnabled() ? "enabled" : "disabled");
+    const CMyEdit* boxes[] = {page->TopSlot(), page->BottomSlot()};
+    const MultiLineButton* buttons[] = {page->TopButton(), page->BottomButton()};
+    const QString names[] = {page->TopPdfName(), page->BottomPdfName()};
+    for (int slot = 0; slot < 2; ++slot) {
+        const int record = model.Shown(slot);
+        const QString text = ExpectedText(model, record);
+        const char* which = slot ? "bottom" : "top";
+        if (boxes[slot]->SampleText() != text)
+            return QStringLiteral("%1 slot shows \"%2\", expected record %3")
+                .arg(QLatin1String(which), boxes[slot]->SampleText().left(20))
+                .arg(record);
+        if (tab == m_tab && boxes[slot]->toPlainText() !=
+                                QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
+            return QStringLiteral("%1 slot displays other text than it holds")
+                .arg(QLatin1String(which));
+        if (buttons[slot]->isEnabled() != (record >= 0))
+            return QStringLiteral("%1 button %2")
+                .arg(QLatin1String(which), buttons[slot]->isEnabled() ? "enabled" : "disabled");
+        const QString pdf = record >= 0 ? model.catalogue.at(record).pdfName : QString();
+        if (names[slot] != pdf)
+            return QStringLiteral("%1 PDF name \"%2\", expected \"%3\"")
+                .arg(QLatin1String(which), names[slot], pdf);
+    }
+    return {};
+}
+
+// Repeats `actions` on a fresh window; true when it still fails.
+bool Fails(const QString& documents, const QList<Action>& actions, QString* why = nullptr)
+{
+    Session session(documents);
+    const auto failure = session.Run(actions);
+    if (failure && why)
+        *why = failure->second;
+    return failure.has_value();
+}
+
+// Cuts a failing action list down: first to the failing action, then by dropping ever
+// smaller runs of actions while the rest still fails.
+QList<Action> Shrink(const QString& documents, QList<Action> actions, int failedAt,
+                     int budget = 400)
+{
+    actions = actions.mid(0, failedAt + 1);
+    for (int chunk = int(actions.size()) / 2; chunk >= 1 && budget > 0; chunk /= 2) {
+        for (int start = int(actions.size()) - chunk; start >= 0 && budget > 0; start -= chunk) {
+            QList<Action> shorter = actions;
+            shorter.remove(start, chunk);
+            --budget;
+            if (Fails(documents, shorter))
+                actions = shorter;
+        }
+        chunk = std::min(chunk, int(actions.size()));
+    }
+    return actions;
+}
+
+QString Report(quint32 seed, const QList<Action>& actions, const QString& why)
+{
+    QString text = QStringLiteral("seed %1: %2\nshortest failing sequence (%3 actions):")
+                       .arg(seed)
+                       .arg(why)
+                       .arg(actions.size());
+    for (const Action& action : actions)
+        text += QStringLiteral("\n  ") + Describe(action);
+    return text;
+}
+
+QtMessageHandler& TestLogger()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+// The offscreen platform says so each time a popup asks to be raised or to grab the
+// keyboard; thousands of popups would drown everything else the run has to say.
+void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    TestLogger()(type, context, message);
+}
+
+int Setting(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+} // namespace
+
+class TestMarathon : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void randomActionsAgreeWithCatalogue();
+    void checkerFindsAndShrinksAFault_data();
+    void checkerFindsAndShrinksAFault();
+
+private:
+    QTemporaryDir m_documents;
+};
+
+void TestMarathon::initTestCase()
+{
+    QVERIFY(m_documents.isValid());
+    TestLogger() = qInstallMessageHandler(QuietPlatform);
+    QApplication::setWheelScrollLines(3);
+    // Every document is there except every fifth sample's, so both the launch and the
+    // missing-document paths are exercised.
+    const QString root = m_documents.path();
+    QVERIFY(QDir(root).mkpath(QStringLiteral("bunrei_pdf")));
+    QFile guide(root + QStringLiteral("/riyou.pdf"));
+    QVERIFY(guide.open(QIODevice::WriteOnly));
+    for (const CatalogueData::Catalogue& catalogue : CatalogueData::All()) {
+        QVERIFY(QDir(root).mkpath(QStringLiteral("bunrei_pdf/") + catalogue.folder));
+        for (qsizetype i = 0; i < catalogue.records.size(); ++i) {
+            if (i % 5 == 4)
+                continue;
+            QFile pdf(root + QStringLiteral("/bunrei_pdf/") + catalogue.folder + u'/' +
+                      catalogue.records.at(i).pdfName);
+            QVERIFY(pdf.open(QIODevice::WriteOnly));
+        }
+    }
+    DocumentOpener::SetDocumentFolder(root);
+    DocumentOpener::SetLauncher([](const QUrl& url) {
+        Launches().opened << url;
+        return true;
+    });
+}
+
+void TestMarathon::cleanupTestCase()
+{
+    DocumentOpener::SetLauncher([](const QUrl&) { return false; });
+    DocumentOpener::SetDocumentFolder(QString());
+    qInstallMessageHandler(TestLogger());
+}
+
+void TestMarathon::randomActionsAgreeWithCatalogue()
+{
+    const int total = Setting("KIRAVELO_MARATHON_ACTIONS", 20000);
+    const int length = Setting("KIRAVELO_MARATHON_SESSION", 2500);
+    const quint32 firstSeed = quint32(Setting("KIRAVELO_MARATHON_SEED", 20261207));
+    int done = 0;
+    Coverage all;
+    for (quint32 seed = firstSeed; done < total; ++seed) {
+        const QList<Action> actions = Generate(seed, std::min(length, total - done));
+        Session session(m_documents.path());
+        const auto failure = session.Run(actions);
+        const Coverage& reached = session.Reached();
+        all.selections += reached.selections;
+        all.moves += reached.moves;
+        all.drags += reached.drags;
+        all.launches += reached.launches;
+        all.missing += reached.missing;
+        all.choices += reached.choices;
+        all.dismissals += reached.dismissals;
+        if (failure) {
+            const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
+            QString why = failure->second;
+            Fails(m_documents.path(), shortest, &why);
+            QFAIL(qPrintable(Report(seed, shortest, why)));
+        }
+        done += int(actions.size());
+    }
+    qInfo("%d actions checked: %d selections (%d from menus, %d menus dismissed), %d pager moves "
+          "(%d by dragging), %d documents handed over, %d reported missing",
+          done, all.selections, all.choices, all.dismissals, all.moves, all.drags, all.launches,
+          all.missing);
+    if (total >= 1000) {
+        QVERIFY(all.choices > 0 && all.dismissals > 0);
+        QVERIFY(all.moves > 0 && all.drags > 0);
+        QVERIFY(all.launches > 0 && all.missing > 0);
+    }
+}
+
+void TestMarathon::checkerFindsAndShrinksAFault_data()
+{
+    QTest::addColumn<int>("faultAt");
+    QTest::newRow("early") << 3;
+    QTest::newRow("late") << 700;
+}
+
+void TestMarathon::checkerFindsAndShrinksAFault()
+{
+    QFETCH(int, faultAt);
+    QList<Action> actions = Generate(7, 900);
+    actions.insert(faultAt, Action{Kind::Tamper});
+    Session session(m_documents.path());
+    const auto failure = session.Run(actions);
+    QVERIFY(failure.has_value());
+    QCOMPARE(failure->first, faultAt);
+    const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
+    QVERIFY2(shortest.size() == 1, qPrintable(Report(7, shortest, failure->second)));
+    QCOMPARE(shortest.first().kind, Kind::Tamper);
+}
+
+QTEST_MAIN(TestMarathon)
+#include "tst_marathon.moc"
