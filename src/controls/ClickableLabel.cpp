@@ -1,10 +1,18 @@
 #include "ClickableLabel.h"
 
+#include "ClickableLabelAccessible.h"
+
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
 {
+    ClickableLabelAccessible::Install();
     setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::Click()
+{
+    emit clicked();
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event)
@@ -14,5 +22,5 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    emit clicked();
+    Click();
 }

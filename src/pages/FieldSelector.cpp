@@ -19,6 +19,8 @@ FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap&
         labelRect.setWidth(qMax(labelRect.width(), label->sizeHint().width()));
         label->setGeometry(labelRect);
         label->setAccessibleName(entry.label);
+        const QAccessible::Role role = entry.popup ? QAccessible::ButtonMenu : QAccessible::Button;
+        label->SetAccessibleRole(role);
         auto* picture = new ClickableLabel(page);
         picture->setPixmap(arrow);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -26,6 +28,7 @@ FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap&
         const QRect arrowRect = DialogUnits::Rect(entry.arrowRect);
         picture->setGeometry(QRect(arrowRect.topLeft(), arrow.deviceIndependentSize().toSize()));
         picture->setAccessibleName(entry.label);
+        picture->SetAccessibleRole(role);
         m_labels << label;
         m_arrows << picture;
         const int index = int(i);
@@ -41,7 +44,8 @@ QList<FieldSelector::Entry> FieldSelector::FieldEntries(int arrowWidth)
         Entry entry{faculty.name, faculty.labelRect, faculty.arrowRect, {}, faculty.menuId != 0};
         entry.arrowRect.setWidth(arrowWidth);
         for (int field : faculty.fields)
-            entry.choices << Choice{field, FieldTable::fields().at(field).name, FieldTable::Caption(field)};
+            entry.choices << Choice{field, FieldTable::fields().at(field).name,
+                                    FieldTable::Caption(field)};
         entries << entry;
     }
     return entries;

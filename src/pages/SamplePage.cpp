@@ -8,9 +8,11 @@
 #include "PagerScrollBar.h"
 #include "UiFonts.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 const QString SamplePage::ButtonCaption = QStringLiteral("左記文例をPDFで表示");
@@ -42,15 +44,15 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     // The header: the caption reaches to the count heading, the count is right-aligned.
     m_caption = HeaderLabel(this, QString(), DialogUnits::Rect(170, 9, 223, 9), Qt::AlignLeft,
                             QStringLiteral("caption"));
-    m_caption->setAccessibleName(QStringLiteral("選択中の分類"));
     m_countHeading = HeaderLabel(this, QStringLiteral("該当件数"), DialogUnits::Rect(495, 9, 30, 9),
                                  Qt::AlignLeft, QStringLiteral("countHeading"));
-    m_count = HeaderLabel(this, QStringLiteral("0 件"), DialogUnits::Rect(530, 9, 24, 9), Qt::AlignRight,
-                          QStringLiteral("count"));
-    m_count->setAccessibleName(QStringLiteral("該当件数"));
+    m_count = HeaderLabel(this, QStringLiteral("0 件"), DialogUnits::Rect(530, 9, 24, 9),
+                          Qt::AlignRight, QStringLiteral("count"));
     // Centred in the header strip rather than hanging from its top edge.
     for (QLabel* label : {m_caption, m_countHeading, m_count})
         label->setGeometry(label->x(), 8, label->width(), 22);
+    SetCaption(QString());
+    ShowCount(0);
 
     const QFont slotFont = UiFonts::Slot();
     m_topSlot = new CMyEdit(this);
@@ -63,6 +65,9 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_bottomSlot->setAccessibleName(QStringLiteral("下の文例"));
     m_bottomSlot->setGeometry(DialogUnits::Rect(167, 289, 327, 125));
     m_bottomSlot->setFont(slotFont);
+    // Two boxes, two bars: a screen reader has to tell them apart.
+    m_topSlot->verticalScrollBar()->setAccessibleName(QStringLiteral("上の文例のスクロール"));
+    m_bottomSlot->verticalScrollBar()->setAccessibleName(QStringLiteral("下の文例のスクロール"));
 
     m_topButton = new MultiLineButton(ButtonCaption, this);
     m_topButton->setObjectName(QStringLiteral("topPdfButton"));
@@ -93,7 +98,8 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::ApplySelection(int category)
 {
-    Select([category](const SampleRecord& r) { return CategoryMask::HasCategory(r.mask, category); });
+    Select(
+        [category](const SampleRecord& r) { return CategoryMask::HasCategory(r.mask, category); });
 }
 
 void SamplePage::ApplyAllTicked(const QString& selectionMask)
@@ -113,7 +119,7 @@ void SamplePage::Select(const std::function<bool(const SampleRecord&)>& matches)
             m_matches.append({int(i), DisplayText(int(i), record), record.pdfName, record.mask});
     }
     m_pager.Reset(m_matches.count());
-    m_count->setText(QStringLiteral("%1 件").arg(m_matches.count()));
+    ShowCount(m_matches.count());
     ShowPosition(0);
 }
 
@@ -121,7 +127,7 @@ void SamplePage::ResetResults()
 {
     m_matches.clear();
     m_pager.Clear();
-    m_count->setText(QStringLiteral("0 件"));
+    ShowCount(0);
     ShowPosition(0);
 }
 
@@ -161,6 +167,27 @@ QString SamplePage::BottomPdfName() const
 void SamplePage::SetCaption(const QString& caption)
 {
     m_caption->setText(caption);
+    // Spoken with what it stands for, and never nameless before the first choice.
+    const QString name = QStringLiteral("選択中の分類");
+    Announce(m_caption, caption.isEmpty() ? name : name + u'\u3000' + caption);
+}
+
+void SamplePage::ShowCount(int count)
+{
+    const QString text = QStringLiteral("%1 件").arg(count);
+    m_count->setText(text);
+    Announce(m_count, QStringLiteral("該当件数 ") + text);
+}
+
+void SamplePage::Announce(QLabel* label, const QString& name)
+{
+    if (label->accessibleName() == name)
+        return;
+    label->setAccessibleName(name);
+    // A screen reader speaks a changed name at once; a label with a name of its own
+    // does not say that its text changed.
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void SamplePage::OnScroll(int code, int thumb)
@@ -178,12 +205,14 @@ void SamplePage::OpenShown(int match)
     if (!m_matches.contains(match))
         return;
     const QString name = m_matches.at(match).pdfName;
-    const DocumentOpener::Result result = DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
+    const DocumentOpener::Result result =
+        DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
     if (result != DocumentOpener::Result::Opened)
         emit DocumentFailed(name, result);
 }
 
-QLabel* SamplePage::AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName)
+QLabel* SamplePage::AddPicture(const QPixmap& picture, QPoint topLeft,
+                               const QString& accessibleName)
 {
     auto* label = new QLabel(this);
     label->setPixmap(picture);

@@ -85,6 +85,8 @@ protected:
 private:
     void Select(const std::function<bool(const SampleRecord&)>& matches);
     QString DisplayText(int position, const SampleRecord& record) const;
+    void ShowCount(int count);
+    void Announce(QLabel* label, const QString& name);
     void OnScroll(int code, int thumb);
     void MirrorPager();
     void OpenShown(int match);

@@ -1,0 +1,80 @@
+#include "ClickableLabelAccessible.h"
+
+#include "ClickableLabel.h"
+
+namespace {
+
+QAccessibleInterface* Factory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ClickableLabel") && object && object->isWidgetType())
+        return new ClickableLabelAccessible(static_cast<ClickableLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ClickableLabelAccessible::ClickableLabelAccessible(ClickableLabel* label)
+    : QAccessibleWidget(label, label->AccessibleRole())
+{}
+
+void ClickableLabelAccessible::Install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(Factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+ClickableLabel* ClickableLabelAccessible::Label() const
+{
+    return static_cast<ClickableLabel*>(widget());
+}
+
+QAccessible::Role ClickableLabelAccessible::role() const
+{
+    return Label()->AccessibleRole();
+}
+
+QString ClickableLabelAccessible::text(QAccessible::Text t) const
+{
+    // A picture has no text of its own; its accessible name must say what it does.
+    if (t == QAccessible::Name && Label()->accessibleName().isEmpty())
+        return Label()->text();
+    return QAccessibleWidget::text(t);
+}
+
+QAccessible::State ClickableLabelAccessible::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    if (Label()->AccessibleRole() == QAccessible::Link)
+        s.linked = true;
+    if (Label()->AccessibleRole() == QAccessible::ButtonMenu)
+        s.hasPopup = true;
+    return s;
+}
+
+QStringList ClickableLabelAccessible::actionNames() const
+{
+    QStringList names = QAccessibleWidget::actionNames();
+    if (Label()->isEnabled())
+        names.prepend(pressAction());
+    return names;
+}
+
+void ClickableLabelAccessible::doAction(const QString& actionName)
+{
+    if (actionName == pressAction()) {
+        if (Label()->isEnabled())
+            Label()->Click();
+        return;
+    }
+    QAccessibleWidget::doAction(actionName);
+}
+
+QStringList ClickableLabelAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName == pressAction())
+        return {};
+    return QAccessibleWidget::keyBindingsForAction(actionName);
+}
