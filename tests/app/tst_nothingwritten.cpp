@@ -1,0 +1,286 @@
+// The program writes nothing: a whole session on the real main window runs under
+// strace with a fresh, empty home and XDG folders, and no file may be opened for
+// writing, created, renamed or removed. The one exception is the font library's own
+// cache (fontconfig writes one for a home that has none); it is not the program's.
+//
+// The program reads no command line and no environment, so nothing from outside can
+// script it. This test therefore runs itself a second time under strace, in a mode
+// that starts the application exactly as the program's main() does and then plays a
+// scripted session on the real window, ending with the exit button.
+#include "CMyEdit.h"
+#include "CatalogueData.h"
+#include "ClickableLabel.h"
+#include "ColouredTabBar.h"
+#include "Ctavoru_2Dlg.h"
+#include "DocumentOpener.h"
+#include "FieldSelector.h"
+#include "MultiLineButton.h"
+#include "PagerScrollBar.h"
+#include "SamplePage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+
+namespace {
+
+const char* SessionVariable = "KIRAVELO_SCRIPTED_SESSION";
+const char* DocumentsVariable = "KIRAVELO_SESSION_DOCUMENTS";
+
+// What a user does in a few minutes with the program, through the real widgets.
+void PlaySession(Ctavoru_2Dlg& window)
+{
+    SamplePage* page = window.Page(0);
+    FieldSelector* selector = page->findChild<FieldSelector*>();
+    for (int faculty : {9, 11, 0}) {
+        QTest::mouseClick(selector->Label(faculty), Qt::LeftButton, {}, QPoint(2, 2));
+        QApplication::processEvents();
+        if (QMenu* menu = selector->OpenMenu()) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+        QApplication::processEvents();
+    }
+    QTest::mouseClick(selector->Arrow(0), Qt::LeftButton, {}, QPoint(2, 2));
+    QApplication::processEvents();
+    if (QMenu* menu = selector->OpenMenu())
+        QTest::keyClick(menu, Qt::Key_Escape);
+    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(500, 100));
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Up, Qt::Key_Home})
+        QTest::keyClick(page->ScrollBar(), key);
+    QWheelEvent wheel(QPointF(10, 10), page->mapToGlobal(QPointF(10, 10)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(page, &wheel);
+    QTest::mouseDClick(page->TopSlot()->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    QTest::keyClick(page->TopSlot(), Qt::Key_C, Qt::ControlModifier);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Backspace})
+        QTest::keyClick(page->TopSlot(), key);
+    // The documents are there, so these go all the way to the desktop's opener.
+    QTest::mouseClick(page->TopButton(), Qt::LeftButton);
+    QTest::mouseClick(page->BottomButton(), Qt::LeftButton);
+    QTest::mouseClick(window.GuideLink(), Qt::LeftButton, {}, QPoint(5, 5));
+    for (int tab : {1, 2, 3, 0}) {
+        QTest::mouseClick(window.TabBar(), Qt::LeftButton, {},
+                          window.TabBar()->tabRect(tab).center());
+        QApplication::processEvents();
+    }
+    QTest::mouseClick(window.ExitButton(), Qt::LeftButton);
+}
+
+// The child: main() of the program, with the session played inside its event loop.
+int RunSession(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kiravelo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setDesktopFileName(QStringLiteral("kiravelo"));
+    DocumentOpener::SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
+
+    Ctavoru_2Dlg window;
+    QTimer::singleShot(0, &window, [&window] { PlaySession(window); });
+    return window.exec() == QDialog::Accepted ? 0 : 3;
+}
+
+struct Write
+{
+    QString call;
+    QString path;
+};
+
+// Every successful call in the trace that wrote to the file system, with its path.
+QList<Write> Writes(const QString& line)
+{
+    static const QRegularExpression callPattern(
+        QStringLiteral("^(\\w+)\\((.*)\\)\\s+=\\s+(-?\\d+|\\?)"));
+    static const QRegularExpression pathPattern(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+    static const QRegularExpression writeFlags(
+        QStringLiteral("O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND"));
+    const QRegularExpressionMatch call = callPattern.match(line);
+    if (!call.hasMatch())
+        return {};
+    // A call that failed opened or created nothing (Qt checks that its runtime
+    // folder exists by trying to make it).
+    if (call.captured(3).startsWith(u'-'))
+        return {};
+    const QString name = call.captured(1);
+    const QString arguments = call.captured(2);
+    if (name.startsWith(QLatin1String("open")) && !writeFlags.match(arguments).hasMatch())
+        return {};
+    QList<Write> writes;
+    for (auto it = pathPattern.globalMatch(arguments); it.hasNext();)
+        writes << Write{name, it.next().captured(1)};
+    if (writes.isEmpty())
+        writes << Write{name, QString()};
+    return writes;
+}
+
+QStringList Contents(const QString& folder)
+{
+    QStringList found;
+    for (QDirIterator it(folder,
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        found << it.next();
+    return found;
+}
+
+} // namespace
+
+class TestNothingWritten : public QObject
+{
+    Q_OBJECT
+private slots:
+    void traceParsing_data();
+    void traceParsing();
+    void sessionWritesNothing();
+};
+
+void TestNothingWritten::traceParsing_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("read") << "openat(AT_FDCWD, \"/usr/share/fonts/a.ttf\", O_RDONLY|O_CLOEXEC) = 5"
+                          << "";
+    QTest::newRow("write")
+        << "openat(AT_FDCWD, \"/h/.config/x.conf\", O_WRONLY|O_CREAT|O_TRUNC, 0666) = 7"
+        << "/h/.config/x.conf";
+    QTest::newRow("read-write") << "openat(AT_FDCWD, \"/h/a\", O_RDWR) = 4"
+                                << "/h/a";
+    QTest::newRow("failed") << "mkdir(\"/run/x\", 0700) = -1 EEXIST (File exists)"
+                            << "";
+    QTest::newRow("mkdir") << "mkdir(\"/h/.local/share/kiravelo\", 0700) = 0"
+                           << "/h/.local/share/kiravelo";
+    QTest::newRow("rename") << "rename(\"/h/a.tmp\", \"/h/a\") = 0"
+                            << "/h/a.tmp";
+    QTest::newRow("not a call") << "+++ exited with 0 +++"
+                                << "";
+}
+
+void TestNothingWritten::traceParsing()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, written);
+    const QList<Write> writes = Writes(line);
+    QCOMPARE(writes.isEmpty() ? QString() : writes.first().path, written);
+}
+
+void TestNothingWritten::sessionWritesNothing()
+{
+    const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+    QVERIFY2(!strace.isEmpty(), "strace is not installed (scripts/install-deps.sh installs it)");
+
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString home = root.filePath(QStringLiteral("home"));
+    const QStringList folders = {home,
+                                 root.filePath(QStringLiteral("config")),
+                                 root.filePath(QStringLiteral("data")),
+                                 root.filePath(QStringLiteral("cache")),
+                                 root.filePath(QStringLiteral("state")),
+                                 root.filePath(QStringLiteral("runtime")),
+                                 root.filePath(QStringLiteral("cwd"))};
+    for (const QString& folder : folders)
+        QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folders.at(5),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString fontCache = root.filePath(QStringLiteral("cache/fontconfig"));
+
+    // The documents exist, so the buttons reach the desktop's opener.
+    const QString documents = root.filePath(QStringLiteral("documents"));
+    QVERIFY(QDir().mkpath(documents + QStringLiteral("/bunrei_pdf/koumoku1")));
+    QStringList names{QStringLiteral("riyou.pdf")};
+    for (const SampleRecord& record : CatalogueData::ForFolder(QStringLiteral("koumoku1")).records)
+        names << QStringLiteral("bunrei_pdf/koumoku1/") + record.pdfName;
+    for (const QString& name : names) {
+        QFile file(documents + u'/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    // A fresh environment: only what finds programs and libraries, the locale and the
+    // sanitizers' settings come along.
+    QProcessEnvironment environment;
+    const QProcessEnvironment outer = QProcessEnvironment::systemEnvironment();
+    for (const QString& keep : {QStringLiteral("PATH"), QStringLiteral("LANG"),
+                                QStringLiteral("LC_ALL"), QStringLiteral("ASAN_OPTIONS"),
+                                QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("LSAN_OPTIONS")}) {
+        if (outer.contains(keep))
+            environment.insert(keep, outer.value(keep));
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.at(1));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folders.at(2));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), folders.at(3));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), folders.at(4));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.at(5));
+    environment.insert(QString::fromLatin1(SessionVariable), QStringLiteral("1"));
+    environment.insert(QString::fromLatin1(DocumentsVariable), documents);
+
+    const QString trace = root.filePath(QStringLiteral("trace"));
+    QVERIFY(QDir().mkpath(trace));
+    QProcess session;
+    session.setProcessEnvironment(environment);
+    session.setWorkingDirectory(folders.at(6));
+    session.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    session.start(strace,
+                  {QStringLiteral("-f"), QStringLiteral("-ff"), QStringLiteral("-qq"),
+                   QStringLiteral("-o"), trace + QStringLiteral("/call"), QStringLiteral("-e"),
+                   QStringLiteral("trace=open,openat,openat2,creat,mkdir,mkdirat,mknod,mknodat,"
+                                  "rename,renameat,renameat2,link,linkat,symlink,symlinkat,"
+                                  "unlink,unlinkat,rmdir,truncate"),
+                   QStringLiteral("--"), QCoreApplication::applicationFilePath()});
+    QVERIFY2(session.waitForFinished(300000), "the session did not end");
+    QCOMPARE(session.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(session.exitCode(), 0);
+
+    QStringList faults;
+    int calls = 0;
+    for (const QFileInfo& file : QDir(trace).entryInfoList(QDir::Files)) {
+        QFile log(file.filePath());
+        QVERIFY(log.open(QIODevice::ReadOnly | QIODevice::Text));
+        while (!log.atEnd()) {
+            const QString line = QString::fromUtf8(log.readLine()).trimmed();
+            ++calls;
+            for (const Write& write : Writes(line)) {
+                const QString path =
+                    QDir::cleanPath(QDir(folders.at(6)).absoluteFilePath(write.path));
+                if (path == fontCache || path.startsWith(fontCache + u'/'))
+                    continue;
+                faults << line;
+            }
+        }
+    }
+    // The trace has to show the session at work, or an empty trace would pass.
+    QVERIFY2(calls > 100, qPrintable(QString::number(calls)));
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+
+    for (const QString& folder : folders) {
+        QStringList left = Contents(folder);
+        left.removeIf([&fontCache](const QString& path) {
+            return path == fontCache || path.startsWith(fontCache + u'/');
+        });
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+    }
+}
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet(SessionVariable))
+        return RunSession(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestNothingWritten test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_nothingwritten.moc"
