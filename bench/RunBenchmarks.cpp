@@ -1,0 +1,263 @@
+// `make bench`: start-up against a bare Qt window, and single user actions at the
+// largest catalogue a page may hold. Prints one table; the README quotes it.
+#include "ColouredTabBar.h"
+#include "Ctavoru_2Dlg.h"
+#include "DocumentOpener.h"
+#include "FieldTable.h"
+#include "PagerScrollBar.h"
+#include "SamplePage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+constexpr int Records = 324;
+constexpr int Matches = 200;
+constexpr int Field = 25; // 情報工学分野
+
+struct Figure
+{
+    QString what;
+    double medianMs = 0;
+    double worstMs = 0;
+    QString note;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+double NowMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+struct StartUp
+{
+    double ms = -1;
+    long maxRssKb = 0;
+};
+
+// Starts `program`, waits for its "painted" line, then for its end; wall time to the
+// first painted frame and the peak resident memory of that one process.
+StartUp Launch(const char* program)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char* argv[] = {const_cast<char*>(program), nullptr};
+    pid_t pid = 0;
+    const double start = NowMs();
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return {};
+    }
+    StartUp result;
+    char line[16] = {};
+    if (read(out[0], line, sizeof line - 1) > 0)
+        result.ms = NowMs() - start;
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
+    result.maxRssKb = usage.ru_maxrss;
+    return result;
+}
+
+// Times `action` `rounds` times after a few unmeasured rounds.
+Figure Time(const QString& what, int rounds, const std::function<void()>& action,
+            const QString& note = {})
+{
+    for (int i = 0; i < 5; ++i)
+        action();
+    std::vector<double> ms;
+    ms.reserve(rounds);
+    QElapsedTimer timer;
+    for (int i = 0; i < rounds; ++i) {
+        timer.start();
+        action();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    return {what, Median(ms), *std::max_element(ms.begin(), ms.end()), note};
+}
+
+// 324 records, 200 of them filed under `Field`, spread through the catalogue.
+QList<SampleRecord> FullCatalogue(const QString& folder)
+{
+    const QString paragraph = QStringLiteral(
+        "\u3000本生徒は入学以来、学業と課外活動の両面で努力を重ね、周囲からの信頼も厚い生徒です。"
+        "三年間を通じて探究心を失わず、課題に粘り強く取り組みました。");
+    QList<SampleRecord> records;
+    for (int i = 0; i < Records; ++i) {
+        QString mask(FieldTable::FieldCount, u'0');
+        if (i * Matches / Records != (i + 1) * Matches / Records)
+            mask[Field] = u'1';
+        if (i % FieldTable::FieldCount != Field)
+            mask[i % FieldTable::FieldCount] = u'1';
+        records.append({paragraph + QStringLiteral("\r\n") + paragraph, mask,
+                        QStringLiteral("%1_%2.pdf").arg(folder).arg(i, 3, 10, QLatin1Char('0'))});
+    }
+    return records;
+}
+
+QList<Figure> PageFigures(const QString& label, SamplePage& page)
+{
+    QList<Figure> figures;
+    page.show();
+    QApplication::processEvents();
+    figures << Time(label + QStringLiteral(": one selection"), 200,
+                    [&page] { page.ApplySelection(Field); });
+    figures.last().note = QStringLiteral("%1 matches").arg(page.Matches().count());
+    figures << Time(label + QStringLiteral(": one selection, painted"), 100, [&page] {
+        page.ApplySelection(Field);
+        QApplication::processEvents();
+    });
+    int step = 0;
+    const auto scroll = [&page, &step] {
+        // Down and back up, so every step really moves.
+        page.ScrollBar()->triggerAction(step++ % 2 ? QAbstractSlider::SliderSingleStepSub
+                                                   : QAbstractSlider::SliderSingleStepAdd);
+    };
+    figures << Time(label + QStringLiteral(": one scroll step"), 400, scroll);
+    figures << Time(label + QStringLiteral(": one scroll step, painted"), 200, [&page, &scroll] {
+        scroll();
+        QApplication::processEvents();
+    });
+    page.hide();
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Headless and alike on every machine: the offscreen platform, for the children too.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        static QTemporaryDir runtime;
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+
+    // Start-up, the two programs taking turns so that both see the same machine state.
+    constexpr int Launches = 15;
+    std::vector<double> bareMs, mainMs;
+    long bareRss = 0, mainRss = 0;
+    for (int i = 0; i < Launches + 1; ++i) {
+        const StartUp bare = Launch(KIRAVELO_BARE_WINDOW);
+        const StartUp window = Launch(KIRAVELO_MAIN_WINDOW);
+        if (bare.ms < 0 || window.ms < 0) {
+            QTextStream(stderr) << "run-benchmarks: a start-up program failed\n";
+            return 1;
+        }
+        if (i == 0)
+            continue; // warms the file cache for both
+        bareMs.push_back(bare.ms);
+        mainMs.push_back(window.ms);
+        bareRss = std::max(bareRss, bare.maxRssKb);
+        mainRss = std::max(mainRss, window.maxRssKb);
+    }
+
+    QTemporaryDir documents;
+    // Two documents in three are present, so the probes find both answers.
+    for (const QString& folder : {QStringLiteral("gakubu"), QStringLiteral("koumoku1")}) {
+        QDir().mkpath(documents.filePath(QStringLiteral("bunrei_pdf/") + folder));
+        for (int i = 0; i < Records; ++i) {
+            if (i % 3 == 2)
+                continue;
+            QFile(documents.filePath(QStringLiteral("bunrei_pdf/%1/%1_%2.pdf")
+                                         .arg(folder)
+                                         .arg(i, 3, 10, QLatin1Char('0'))))
+                .open(QIODevice::WriteOnly);
+        }
+    }
+    DocumentOpener::SetDocumentFolder(documents.path());
+
+    QList<Figure> figures;
+    SamplePage numbered({QColor(236, 255, 196), QStringLiteral("gakubu"),
+                         FullCatalogue(QStringLiteral("gakubu")),
+                         SamplePage::DisplayRule::Numbered},
+                        nullptr);
+    figures << PageFigures(QStringLiteral("324 records, numbered, PDF probes"), numbered);
+    SamplePage plain({QColor(255, 232, 241), QStringLiteral("koumoku1"),
+                      FullCatalogue(QStringLiteral("koumoku1"))},
+                     nullptr);
+    figures << PageFigures(QStringLiteral("324 records, text as filed"), plain);
+
+    Ctavoru_2Dlg window;
+    window.Page(0)->ApplySelection(0);
+    window.show();
+    QApplication::processEvents();
+    int tab = 0;
+    figures << Time(QStringLiteral("main window: one tab switch, painted"), 200, [&window, &tab] {
+        tab = (tab + 1) % Ctavoru_2Dlg::PageCount;
+        window.TabBar()->setCurrentIndex(tab);
+        QApplication::processEvents();
+    });
+
+    char cpu[256] = "unknown";
+    if (FILE* info = std::fopen("/proc/cpuinfo", "r")) {
+        char line[512];
+        while (std::fgets(line, sizeof line, info)) {
+            if (std::sscanf(line, "model name : %255[^\n]", cpu) == 1)
+                break;
+        }
+        std::fclose(info);
+    }
+    out << "Machine: " << cpu << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " CPUs; Qt " << qVersion()
+        << ", QT_QPA_PLATFORM=offscreen\n\n";
+    const double bare = Median(bareMs), main = Median(mainMs);
+    out << QStringLiteral("Start-up to the first painted window (median of %1 launches each)\n")
+               .arg(Launches);
+    out << QStringLiteral("  bare Qt dialog 992x669     %1 ms   peak memory %2 MiB\n")
+               .arg(bare, 7, 'f', 1)
+               .arg(bareRss / 1024.0, 6, 'f', 1);
+    out << QStringLiteral("  Kiravelo main window       %1 ms   peak memory %2 MiB\n")
+               .arg(main, 7, 'f', 1)
+               .arg(mainRss / 1024.0, 6, 'f', 1);
+    out << QStringLiteral("  ratio %1 (target at most 1.25)\n\n").arg(main / bare, 0, 'f', 2);
+    out << QStringLiteral("User actions (target under 1 ms); \"painted\" includes the repaint\n");
+    out << QStringLiteral("  %1  median      worst\n").arg(QString(), -55);
+    for (const Figure& f : figures) {
+        out << QStringLiteral("  %1 %2 ms %3 ms  %4\n")
+                   .arg(f.what, -56)
+                   .arg(f.medianMs, 7, 'f', 3)
+                   .arg(f.worstMs, 7, 'f', 3)
+                   .arg(f.note);
+    }
+    return 0;
+}
