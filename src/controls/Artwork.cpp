@@ -2,6 +2,7 @@
 
 #include "UiFonts.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,6 +11,8 @@ namespace {
 
 QPixmap Canvas(QSize size, qreal scale)
 {
+    if (scale <= 0)
+        scale = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(size * scale);
     pixmap.setDevicePixelRatio(scale);
     return pixmap;
@@ -33,10 +36,11 @@ QPixmap Artwork::Banner(const QString& text, const QColor& background, qreal sca
 QPixmap Artwork::Arrow(const QColor& colour, qreal scale)
 {
     QPixmap pixmap = Canvas(ArrowSize, scale);
-    pixmap.fill(Qt::white);
+    // The frame as two fills rather than a stroked outline: a pen would sit half a
+    // pixel inside the edge and leave a white seam once scaled.
+    pixmap.fill(colour);
     QPainter p(&pixmap);
-    p.setPen(colour);
-    p.drawRect(0, 0, ArrowSize.width() - 1, ArrowSize.height() - 1);
+    p.fillRect(QRectF(1, 1, ArrowSize.width() - 2, ArrowSize.height() - 2), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);

@@ -14,12 +14,15 @@ public:
     static constexpr QSize ArrowSize{13, 13};
     static constexpr QSize GuideButtonSize{137, 23};
 
+    // Every picture is drawn for `scale` device pixels per pixel; the default, 0, takes
+    // the screens' ratio, so pictures stay sharp under display scaling.
+
     // A page title or heading: `text` in white on `background`.
-    static QPixmap Banner(const QString& text, const QColor& background, qreal scale = 1.0);
+    static QPixmap Banner(const QString& text, const QColor& background, qreal scale = 0);
     // The faculty arrow: a one-pixel frame and a right-pointing triangle on white.
-    static QPixmap Arrow(const QColor& colour, qreal scale = 1.0);
+    static QPixmap Arrow(const QColor& colour, qreal scale = 0);
     // "このソフトの使い方" in white on a grey button face.
-    static QPixmap GuideButton(qreal scale = 1.0);
+    static QPixmap GuideButton(qreal scale = 0);
     // The application icon at one square size.
     static QPixmap IconImage(int size);
     static QIcon AppIcon();
