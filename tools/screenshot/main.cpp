@@ -3,6 +3,7 @@
 #include "Ctavoru_2Dlg.h"
 #include "ColouredTabBar.h"
 #include "FieldTable.h"
+#include "JikoFacultyTable.h"
 #include "SamplePage.h"
 
 #include <QApplication>
@@ -18,6 +19,14 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
     case 0:
         page->SetCaption(FieldTable::Caption(0));
         page->ApplySelection(0);
+        break;
+    case 2:
+        page->SetCaption(FieldTable::Caption(13));
+        page->ApplySelection(13);
+        break;
+    case 3:
+        page->SetCaption(JikoFacultyTable::faculties().at(14).name);
+        page->ApplySelection(14);
         break;
     default:
         break;
