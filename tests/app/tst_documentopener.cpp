@@ -104,12 +104,18 @@ void TestDocumentOpener::reportsMissingAndRefusedDocuments_data()
     QTest::addColumn<bool>("launcherAnswer");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("handed");
-    QTest::newRow("missing file") << QStringLiteral("koumoku1_999.pdf") << true << int(DocumentOpener::Result::Missing) << 0;
-    QTest::newRow("no viewer") << QStringLiteral("koumoku1_057.pdf") << false << int(DocumentOpener::Result::Failed) << 1;
-    QTest::newRow("empty name names the folder") << QString() << true << int(DocumentOpener::Result::Missing) << 0;
-    QTest::newRow("climbing out") << QStringLiteral("../../riyou.pdf") << true << int(DocumentOpener::Result::Missing) << 0;
-    QTest::newRow("dot dot") << QStringLiteral("..") << true << int(DocumentOpener::Result::Missing) << 0;
-    QTest::newRow("backslash path") << QStringLiteral("..\\riyou.pdf") << true << int(DocumentOpener::Result::Missing) << 0;
+    QTest::newRow("missing file") << QStringLiteral("koumoku1_999.pdf") << true
+                                  << int(DocumentOpener::Result::Missing) << 0;
+    QTest::newRow("no viewer") << QStringLiteral("koumoku1_057.pdf") << false
+                               << int(DocumentOpener::Result::Failed) << 1;
+    QTest::newRow("empty name names the folder")
+        << QString() << true << int(DocumentOpener::Result::Missing) << 0;
+    QTest::newRow("climbing out") << QStringLiteral("../../riyou.pdf") << true
+                                  << int(DocumentOpener::Result::Missing) << 0;
+    QTest::newRow("dot dot") << QStringLiteral("..") << true << int(DocumentOpener::Result::Missing)
+                             << 0;
+    QTest::newRow("backslash path")
+        << QStringLiteral("..\\riyou.pdf") << true << int(DocumentOpener::Result::Missing) << 0;
 }
 
 void TestDocumentOpener::reportsMissingAndRefusedDocuments()
@@ -129,8 +135,10 @@ void TestDocumentOpener::presenceIsCheckedWhereDocumentsOpen()
     QTemporaryDir elsewhere;
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
-    const bool present = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"), QStringLiteral("jiko_001.pdf"));
-    const bool absent = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"), QStringLiteral("jiko_002.pdf"));
+    const bool present = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"),
+                                                              QStringLiteral("jiko_001.pdf"));
+    const bool absent = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"),
+                                                             QStringLiteral("jiko_002.pdf"));
     const bool folderOnly = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"), QString());
     QDir::setCurrent(before);
     QVERIFY(present);
@@ -140,7 +148,8 @@ void TestDocumentOpener::presenceIsCheckedWhereDocumentsOpen()
 
 void TestDocumentOpener::relativePathHasNoLeadingSeparator()
 {
-    QCOMPARE(DocumentOpener::SampleRelativePath(QStringLiteral("gakubu"), QStringLiteral("gakubu_010.pdf")),
+    QCOMPARE(DocumentOpener::SampleRelativePath(QStringLiteral("gakubu"),
+                                                QStringLiteral("gakubu_010.pdf")),
              QDir::toNativeSeparators(QStringLiteral("bunrei_pdf/gakubu/gakubu_010.pdf")));
 }
 

@@ -19,8 +19,8 @@ namespace {
 // How far `pixel` lies from `fill` towards white, measured on the channel with the most room.
 double TowardsWhite(const QColor& pixel, const QColor& fill)
 {
-    const int channels[3][2] = {{pixel.red(), fill.red()}, {pixel.green(), fill.green()},
-                                {pixel.blue(), fill.blue()}};
+    const int channels[3][2] = {
+        {pixel.red(), fill.red()}, {pixel.green(), fill.green()}, {pixel.blue(), fill.blue()}};
     int room = 0;
     double t = 0;
     for (const auto& c : channels) {
@@ -159,10 +159,13 @@ void TestMainWindow::keysThatDoNothing_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("focus");
-    for (auto [key, name] : {std::pair{int(Qt::Key_Return), "Enter"}, {int(Qt::Key_Enter), "keypad Enter"},
-                             {int(Qt::Key_Escape), "Escape"}, {int(Qt::Key_Backspace), "Backspace"}}) {
+    for (auto [key, name] : {std::pair{int(Qt::Key_Return), "Enter"},
+                             {int(Qt::Key_Enter), "keypad Enter"},
+                             {int(Qt::Key_Escape), "Escape"},
+                             {int(Qt::Key_Backspace), "Backspace"}}) {
         for (const char* focus : {"exit", "topSlot", "pager", "tabs"})
-            QTest::newRow(qPrintable(QStringLiteral("%1 on %2").arg(QLatin1String(name), QLatin1String(focus))))
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1 on %2").arg(QLatin1String(name), QLatin1String(focus))))
                 << key << QString::fromLatin1(focus);
     }
 }
@@ -237,8 +240,10 @@ void TestMainWindow::tabsArePaintedInTheirColours()
                     // Caption ink: antialiased glyphs blend white into the fill.
                     ++white;
                     // The caption starts 8 px in and 7 px down from the tab's corner.
-                    QVERIFY2(x >= r.left() + 8 && y >= r.top() + 7,
-                             qPrintable(QStringLiteral("white at %1,%2").arg(x - r.left()).arg(y - r.top())));
+                    QVERIFY2(
+                        x >= r.left() + 8 && y >= r.top() + 7,
+                        qPrintable(
+                            QStringLiteral("white at %1,%2").arg(x - r.left()).arg(y - r.top())));
                 }
             }
         }
@@ -267,7 +272,8 @@ void TestMainWindow::usageGuideOpensOrTellsWhy()
     m_window->Notice()->hide();
     QTest::mouseClick(guide, Qt::LeftButton);
     QCOMPARE(m_handed.size(), 1);
-    QCOMPARE(m_handed.first().toLocalFile(), QDir(m_documents.path()).filePath(QStringLiteral("riyou.pdf")));
+    QCOMPARE(m_handed.first().toLocalFile(),
+             QDir(m_documents.path()).filePath(QStringLiteral("riyou.pdf")));
     QVERIFY(!m_window->Notice()->isVisible());
 }
 
