@@ -2,5 +2,4 @@
 
 CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, QList<SampleRecord> catalogue)
     : SamplePage({PageColour, QStringLiteral("koumoku2"), std::move(catalogue)}, parent)
-{
-}
+{}

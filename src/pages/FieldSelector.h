@@ -48,9 +48,8 @@ public:
     const Entry& EntryAt(int entry) const { return m_entries.at(entry); }
     ClickableLabel* Label(int entry) const { return m_labels.at(entry); }
     ClickableLabel* Arrow(int entry) const { return m_arrows.at(entry); }
-    // The menu on screen, or null once it has closed (a closed menu lingers until
-    // its deferred deletion).
-    QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.get() : nullptr; }
+    // The menu on screen, or null once it has closed.
+    QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.data() : nullptr; }
     // Where `entry`'s menu opens, in global coordinates.
     QPoint PopupAnchor(int entry) const;
 
