@@ -8,7 +8,7 @@
 
 using namespace NumberedPageSupport;
 
-class tst_CDlgTabGakubu : public QObject
+class TestGakubuPage : public QObject
 {
     Q_OBJECT
 private slots:
@@ -45,23 +45,23 @@ QList<SampleRecord> OnePerField()
 
 } // namespace
 
-void tst_CDlgTabGakubu::initTestCase()
+void TestGakubuPage::initTestCase()
 {
     QVERIFY(m_documents.isValid());
     DocumentOpener::SetDocumentFolder(m_documents.path());
 }
 
-void tst_CDlgTabGakubu::cleanupTestCase()
+void TestGakubuPage::cleanupTestCase()
 {
     DocumentOpener::SetDocumentFolder(QString());
 }
 
-void tst_CDlgTabGakubu::deliveredCatalogueFindsNothing_data()
+void TestGakubuPage::deliveredCatalogueFindsNothing_data()
 {
     AllFields();
 }
 
-void tst_CDlgTabGakubu::deliveredCatalogueFindsNothing()
+void TestGakubuPage::deliveredCatalogueFindsNothing()
 {
     QFETCH(int, field);
     CDlgTabGakubu page;
@@ -70,12 +70,12 @@ void tst_CDlgTabGakubu::deliveredCatalogueFindsNothing()
     QCOMPARE(State(&page), NothingFound(FieldTable::Caption(field)));
 }
 
-void tst_CDlgTabGakubu::fieldSelectsItsMaskPosition_data()
+void TestGakubuPage::fieldSelectsItsMaskPosition_data()
 {
     AllFields();
 }
 
-void tst_CDlgTabGakubu::fieldSelectsItsMaskPosition()
+void TestGakubuPage::fieldSelectsItsMaskPosition()
 {
     QFETCH(int, field);
     CDlgTabGakubu page(nullptr, OnePerField());
@@ -85,14 +85,14 @@ void tst_CDlgTabGakubu::fieldSelectsItsMaskPosition()
     QCOMPARE(page.TopSlot()->SampleText(), Shown(QStringLiteral("gakubu"), field, false));
 }
 
-void tst_CDlgTabGakubu::arrowDoesWhatItsLabelDoes_data()
+void TestGakubuPage::arrowDoesWhatItsLabelDoes_data()
 {
     QTest::addColumn<int>("entry");
     for (int e = 0; e < FieldTable::FacultyCount; ++e)
         QTest::addRow("%s", qPrintable(FieldTable::faculties().at(e).name)) << e;
 }
 
-void tst_CDlgTabGakubu::arrowDoesWhatItsLabelDoes()
+void TestGakubuPage::arrowDoesWhatItsLabelDoes()
 {
     QFETCH(int, entry);
     CDlgTabGakubu page(nullptr, OnePerField());
@@ -131,5 +131,5 @@ void tst_CDlgTabGakubu::arrowDoesWhatItsLabelDoes()
     }
 }
 
-QTEST_MAIN(tst_CDlgTabGakubu)
-#include "tst_CDlgTabGakubu.moc"
+QTEST_MAIN(TestGakubuPage)
+#include "tst_gakubupage.moc"

@@ -72,7 +72,7 @@ void PutPdfs(const QString& root, const QString& folder, const QList<int>& posit
 
 } // namespace
 
-class tst_NumberedPages : public QObject
+class TestNumberedPages : public QObject
 {
     Q_OBJECT
 private slots:
@@ -94,20 +94,20 @@ private:
     QString m_startFolder;
 };
 
-void tst_NumberedPages::initTestCase()
+void TestNumberedPages::initTestCase()
 {
     QApplication::setWheelScrollLines(3);
     m_startFolder = QDir::currentPath();
 }
 
-void tst_NumberedPages::init()
+void TestNumberedPages::init()
 {
     m_documents = std::make_unique<QTemporaryDir>();
     QVERIFY(m_documents->isValid());
     DocumentOpener::SetDocumentFolder(m_documents->path());
 }
 
-void tst_NumberedPages::cleanup()
+void TestNumberedPages::cleanup()
 {
     QDir::setCurrent(m_startFolder);
     DocumentOpener::SetDocumentFolder(QString());
@@ -115,7 +115,7 @@ void tst_NumberedPages::cleanup()
     m_documents.reset();
 }
 
-void tst_NumberedPages::numberedByCataloguePosition_data()
+void TestNumberedPages::numberedByCataloguePosition_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("category");
@@ -144,7 +144,7 @@ void tst_NumberedPages::numberedByCataloguePosition_data()
                "gakubu_013.pdf\r\n\r\nNo.13\r\n\r\n　第13の文例です。\r\n　二段落目です。");
 }
 
-void tst_NumberedPages::numberedByCataloguePosition()
+void TestNumberedPages::numberedByCataloguePosition()
 {
     QFETCH(QString, folder);
     QFETCH(int, category);
@@ -161,7 +161,7 @@ void tst_NumberedPages::numberedByCataloguePosition()
     QCOMPARE(page->BottomPdfName(), PdfName(folder, filed.at(1)));
 }
 
-void tst_NumberedPages::missingPdfNamedWhereTheButtonLooks_data()
+void TestNumberedPages::missingPdfNamedWhereTheButtonLooks_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("workingFolder");
@@ -176,7 +176,7 @@ void tst_NumberedPages::missingPdfNamedWhereTheButtonLooks_data()
     }
 }
 
-void tst_NumberedPages::missingPdfNamedWhereTheButtonLooks()
+void TestNumberedPages::missingPdfNamedWhereTheButtonLooks()
 {
     QFETCH(QString, folder);
     QFETCH(QString, workingFolder);
@@ -228,14 +228,14 @@ void tst_NumberedPages::missingPdfNamedWhereTheButtonLooks()
     }
 }
 
-void tst_NumberedPages::emptyPdfName_data()
+void TestNumberedPages::emptyPdfName_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::newRow("gakubu") << QStringLiteral("gakubu");
     QTest::newRow("jiko") << QStringLiteral("jiko");
 }
 
-void tst_NumberedPages::emptyPdfName()
+void TestNumberedPages::emptyPdfName()
 {
     QFETCH(QString, folder);
     const PageKind kind = Kind(folder);
@@ -260,7 +260,7 @@ void tst_NumberedPages::emptyPdfName()
     QCOMPARE(failed.at(0).at(0).toString(), QString());
 }
 
-void tst_NumberedPages::pagesToTheLastTwo_data()
+void TestNumberedPages::pagesToTheLastTwo_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("matches");
@@ -277,7 +277,7 @@ void tst_NumberedPages::pagesToTheLastTwo_data()
     }
 }
 
-void tst_NumberedPages::pagesToTheLastTwo()
+void TestNumberedPages::pagesToTheLastTwo()
 {
     QFETCH(QString, folder);
     QFETCH(int, matches);
@@ -317,5 +317,5 @@ void tst_NumberedPages::pagesToTheLastTwo()
     QVERIFY(page->BottomButton()->isEnabled());
 }
 
-QTEST_MAIN(tst_NumberedPages)
-#include "tst_NumberedPages.moc"
+QTEST_MAIN(TestNumberedPages)
+#include "tst_numberedpages.moc"

@@ -1,4 +1,3 @@
-#include "CatalogueData.h"
 #include "CatalogueFile.h"
 
 #include <QTest>
@@ -18,17 +17,15 @@ QByteArray Catalogue(const QString& header, const QStringList& masks)
 
 } // namespace
 
-class tst_CategoryLimit : public QObject
+class TestCategoryLimit : public QObject
 {
     Q_OBJECT
 private slots:
     void limit_data();
     void limit();
-    void deliveredCataloguesAreEmptyAndValid_data();
-    void deliveredCataloguesAreEmptyAndValid();
 };
 
-void tst_CategoryLimit::limit_data()
+void TestCategoryLimit::limit_data()
 {
     QTest::addColumn<QString>("header");
     QTest::addColumn<QStringList>("masks");
@@ -61,7 +58,7 @@ void tst_CategoryLimit::limit_data()
                "t.cat:4: unknown or malformed line outside a record: 'per-category: 0'")};
 }
 
-void tst_CategoryLimit::limit()
+void TestCategoryLimit::limit()
 {
     QFETCH(QString, header);
     QFETCH(QStringList, masks);
@@ -75,26 +72,5 @@ void tst_CategoryLimit::limit()
     QCOMPARE(file.records.size(), masks.size());
 }
 
-void tst_CategoryLimit::deliveredCataloguesAreEmptyAndValid_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("capacity");
-    QTest::newRow("gakubu") << QStringLiteral("gakubu") << 46 << 324;
-    QTest::newRow("jiko") << QStringLiteral("jiko") << 15 << 78;
-}
-
-void tst_CategoryLimit::deliveredCataloguesAreEmptyAndValid()
-{
-    QFETCH(QString, folder);
-    QFETCH(int, width);
-    QFETCH(int, capacity);
-    const CatalogueData::Catalogue& catalogue = CatalogueData::ForFolder(folder);
-    QCOMPARE(catalogue.folder, folder);
-    QCOMPARE(catalogue.width, width);
-    QCOMPARE(catalogue.capacity, capacity);
-    QVERIFY(catalogue.records.isEmpty());
-}
-
-QTEST_APPLESS_MAIN(tst_CategoryLimit)
-#include "tst_CategoryLimit.moc"
+QTEST_APPLESS_MAIN(TestCategoryLimit)
+#include "tst_categorylimit.moc"

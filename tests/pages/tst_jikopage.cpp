@@ -28,7 +28,7 @@ QList<SampleRecord> SeveralPerFaculty()
 
 } // namespace
 
-class tst_CDlgTabJiko : public QObject
+class TestJikoPage : public QObject
 {
     Q_OBJECT
 private slots:
@@ -47,18 +47,18 @@ private:
     QTemporaryDir m_documents;
 };
 
-void tst_CDlgTabJiko::initTestCase()
+void TestJikoPage::initTestCase()
 {
     QVERIFY(m_documents.isValid());
     DocumentOpener::SetDocumentFolder(m_documents.path());
 }
 
-void tst_CDlgTabJiko::cleanupTestCase()
+void TestJikoPage::cleanupTestCase()
 {
     DocumentOpener::SetDocumentFolder(QString());
 }
 
-void tst_CDlgTabJiko::deliveredCatalogueFindsNothing_data()
+void TestJikoPage::deliveredCatalogueFindsNothing_data()
 {
     QTest::addColumn<int>("faculty");
     QTest::addColumn<QString>("caption");
@@ -83,7 +83,7 @@ void tst_CDlgTabJiko::deliveredCatalogueFindsNothing_data()
         QTest::addRow("%d %s", f, qPrintable(names.at(f))) << f << names.at(f);
 }
 
-void tst_CDlgTabJiko::deliveredCatalogueFindsNothing()
+void TestJikoPage::deliveredCatalogueFindsNothing()
 {
     QFETCH(int, faculty);
     QFETCH(QString, caption);
@@ -94,14 +94,14 @@ void tst_CDlgTabJiko::deliveredCatalogueFindsNothing()
     QCOMPARE(State(&page), NothingFound(caption));
 }
 
-void tst_CDlgTabJiko::facultySelectsItsMaskPosition_data()
+void TestJikoPage::facultySelectsItsMaskPosition_data()
 {
     QTest::addColumn<int>("faculty");
     for (int f = 0; f < Faculties; ++f)
         QTest::addRow("%d", f) << f;
 }
 
-void tst_CDlgTabJiko::facultySelectsItsMaskPosition()
+void TestJikoPage::facultySelectsItsMaskPosition()
 {
     QFETCH(int, faculty);
     // Record f is filed under faculty f; a last record with a short mask and stray
@@ -117,12 +117,12 @@ void tst_CDlgTabJiko::facultySelectsItsMaskPosition()
     QVERIFY(page.BottomSlot()->SampleText().isEmpty());
 }
 
-void tst_CDlgTabJiko::arrowDoesWhatItsLabelDoes_data()
+void TestJikoPage::arrowDoesWhatItsLabelDoes_data()
 {
     facultySelectsItsMaskPosition_data();
 }
 
-void tst_CDlgTabJiko::arrowDoesWhatItsLabelDoes()
+void TestJikoPage::arrowDoesWhatItsLabelDoes()
 {
     QFETCH(int, faculty);
     CDlgTabJiko page(nullptr, SeveralPerFaculty());
@@ -139,14 +139,14 @@ void tst_CDlgTabJiko::arrowDoesWhatItsLabelDoes()
     QVERIFY(!selector->OpenMenu());
 }
 
-void tst_CDlgTabJiko::selectingAgainReturnsToTheStart_data()
+void TestJikoPage::selectingAgainReturnsToTheStart_data()
 {
     QTest::addColumn<bool>("againByArrow");
     QTest::newRow("label again") << false;
     QTest::newRow("arrow after label") << true;
 }
 
-void tst_CDlgTabJiko::selectingAgainReturnsToTheStart()
+void TestJikoPage::selectingAgainReturnsToTheStart()
 {
     QFETCH(bool, againByArrow);
     CDlgTabJiko page(nullptr, SeveralPerFaculty());
@@ -167,5 +167,5 @@ void tst_CDlgTabJiko::selectingAgainReturnsToTheStart()
     QCOMPARE(page.TopSlot()->SampleText(), Shown(QStringLiteral("jiko"), faculty, false));
 }
 
-QTEST_MAIN(tst_CDlgTabJiko)
-#include "tst_CDlgTabJiko.moc"
+QTEST_MAIN(TestJikoPage)
+#include "tst_jikopage.moc"

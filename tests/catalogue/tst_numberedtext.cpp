@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class tst_NumberedText : public QObject
+class TestNumberedText : public QObject
 {
     Q_OBJECT
 private slots:
@@ -10,7 +10,7 @@ private slots:
     void compose();
 };
 
-void tst_NumberedText::compose_data()
+void TestNumberedText::compose_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("text");
@@ -40,7 +40,7 @@ void tst_NumberedText::compose_data()
         << QStringLiteral("jiko_%2.pdf\r\n\r\nNo.7\r\n\r\n　100%1の力で。");
 }
 
-void tst_NumberedText::compose()
+void TestNumberedText::compose()
 {
     QFETCH(int, position);
     QFETCH(QString, text);
@@ -50,5 +50,5 @@ void tst_NumberedText::compose()
     QCOMPARE(NumberedText::ComposeNumberedText(position, text, pdfName, present), expected);
 }
 
-QTEST_APPLESS_MAIN(tst_NumberedText)
-#include "tst_NumberedText.moc"
+QTEST_APPLESS_MAIN(TestNumberedText)
+#include "tst_numberedtext.moc"
