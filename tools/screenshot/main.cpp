@@ -1,9 +1,9 @@
 // Renders the main window offscreen, one PNG per tab, each in a state a user would
 // reach, so the program can be looked at without a display.
-#include "Ctavoru_2Dlg.h"
 #include "CDlgTabKomoku2.h"
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
+#include "Ctavoru_2Dlg.h"
 #include "FieldTable.h"
 #include "SamplePage.h"
 
@@ -40,7 +40,8 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 
     Ctavoru_2Dlg window;

@@ -6,7 +6,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-class tst_CheckSelection : public QObject
+class tst_checkselection : public QObject
 {
     Q_OBJECT
 
@@ -40,7 +40,7 @@ QString Describe(const TickReference& expected, const CheckSelection& actual)
 
 } // namespace
 
-void tst_CheckSelection::boxesSitAtTheirMaskPositions()
+void tst_checkselection::boxesSitAtTheirMaskPositions()
 {
     QCOMPARE(CheckGroup::Boxes().size(), CheckGroup::BoxCount);
     for (int p = 0; p < CheckGroup::BoxCount; ++p) {
@@ -51,7 +51,7 @@ void tst_CheckSelection::boxesSitAtTheirMaskPositions()
     QCOMPARE(CheckGroup::PositionOf(1013), -1); // the clear-all button
 }
 
-void tst_CheckSelection::randomClicks_data()
+void tst_checkselection::randomClicks_data()
 {
     QTest::addColumn<QStringList>("masks");
     QTest::addColumn<quint32>("seed");
@@ -61,7 +61,7 @@ void tst_CheckSelection::randomClicks_data()
         QTest::addRow("synthetic/%u", seed) << SyntheticMasks(seed * 7919u, 60) << seed;
 }
 
-void tst_CheckSelection::randomClicks()
+void tst_checkselection::randomClicks()
 {
     QFETCH(QStringList, masks);
     QFETCH(quint32, seed);
@@ -94,7 +94,7 @@ void tst_CheckSelection::randomClicks()
     }
 }
 
-void tst_CheckSelection::disabledTickStillCounts()
+void tst_checkselection::disabledTickStillCounts()
 {
     // A character tick locks the humanities group, ticks included.
     CheckSelection selection(CatalogueMasks());
@@ -114,5 +114,5 @@ void tst_CheckSelection::disabledTickStillCounts()
     QVERIFY(selection.IsEnabled(0));
 }
 
-QTEST_GUILESS_MAIN(tst_CheckSelection)
-#include "tst_CheckSelection.moc"
+QTEST_GUILESS_MAIN(tst_checkselection)
+#include "tst_checkselection.moc"
