@@ -16,7 +16,7 @@ configure: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 
 build: configure
-	@cmake --build $(BUILD) -j $(JOBS)
+	@cmake --build $(BUILD) -j $(JOBS) -- --no-print-directory
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -32,7 +32,7 @@ test: build
 # Any sanitizer report fails the test that triggered it.
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRAVELO_SANITIZE=ON >/dev/null
-	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) -- --no-print-directory
 	@cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # A million random user actions against the main window (the test suite runs fewer).

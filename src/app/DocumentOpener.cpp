@@ -50,8 +50,8 @@ QString DocumentOpener::SampleRelativePath(const QString& folder, const QString&
 
 QString DocumentOpener::SampleDocumentPath(const QString& folder, const QString& fileName)
 {
-    return QDir(DocumentFolder()).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder + u'/' +
-                                                   fileName);
+    return QDir(DocumentFolder())
+        .absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder + u'/' + fileName);
 }
 
 QString DocumentOpener::UsageGuidePath()

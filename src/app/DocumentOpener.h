@@ -10,7 +10,8 @@
 class DocumentOpener
 {
 public:
-    enum class Result {
+    enum class Result
+    {
         Opened,  // handed to the desktop; the viewer runs on its own
         Missing, // no such document, or the name is not a plain file name
         Failed,  // no application would take it

@@ -31,8 +31,8 @@ QStringList CatalogueFile::Check(const SampleRecord& record) const
             break;
         }
     }
-    const QRegularExpression pdfForm(QStringLiteral("^%1_[0-9]{3}\\.pdf$")
-                                         .arg(QRegularExpression::escape(folder)));
+    const QRegularExpression pdfForm(
+        QStringLiteral("^%1_[0-9]{3}\\.pdf$").arg(QRegularExpression::escape(folder)));
     if (!pdfForm.match(record.pdfName).hasMatch())
         reasons << QStringLiteral("PDF name '%1' is not of the form %2_NNN.pdf")
                        .arg(record.pdfName, folder);
@@ -126,10 +126,14 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
             headerSeen[1] = true;
         } else if (key == QStringLiteral("capacity") && ReadNumber(value, &capacity)) {
             headerSeen[2] = true;
+        } else if (key == QStringLiteral("per-category") && ReadNumber(value, &perCategory) &&
+                   perCategory > 0) {
+            // applied once every record is read
         } else if (key == QStringLiteral("placeholders") && value == QStringLiteral("none")) {
             placeholdersAllowed = false;
         } else {
-            fail(lineNo, QStringLiteral("unknown or malformed line outside a record: '%1'").arg(line));
+            fail(lineNo,
+                 QStringLiteral("unknown or malformed line outside a record: '%1'").arg(line));
         }
     }
 
@@ -139,9 +143,12 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
             fail(1, QStringLiteral("the '%1:' line is missing").arg(QLatin1String(headerNames[i])));
     }
     if (pending.size() > capacity)
-        fail(1, QStringLiteral("%1 records exceed the capacity of %2").arg(pending.size()).arg(capacity));
+        fail(1, QStringLiteral("%1 records exceed the capacity of %2")
+                    .arg(pending.size())
+                    .arg(capacity));
 
     QSet<QString> pdfNames;
+    QList<int> filed(width, 0);
     for (qsizetype i = 0; i < pending.size(); ++i) {
         Pending& p = pending[i];
         p.record.text = p.paragraphs.join(ParagraphBreak);
@@ -149,8 +156,18 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
         if (!p.hasMask)
             reasons.prepend(QStringLiteral("the 'mask:' line is missing"));
         if (pdfNames.contains(p.record.pdfName))
-            reasons << QStringLiteral("PDF name '%1' is used by an earlier record").arg(p.record.pdfName);
+            reasons << QStringLiteral("PDF name '%1' is used by an earlier record")
+                           .arg(p.record.pdfName);
         pdfNames.insert(p.record.pdfName);
+        // An editorial limit, not a technical one: past it a category is too long to
+        // page through two samples at a time.
+        const qsizetype positions = perCategory > 0 ? qMin(p.record.mask.size(), width) : 0;
+        for (qsizetype c = 0; c < positions; ++c) {
+            if (p.record.mask.at(c) == u'1' && ++filed[c] == perCategory + 1)
+                reasons << QStringLiteral("category %1 already holds %2 records, the most allowed")
+                               .arg(c)
+                               .arg(perCategory);
+        }
         for (const QString& reason : reasons)
             fail(p.line, QStringLiteral("record %1 (%2): %3").arg(i).arg(p.record.pdfName, reason));
         records.append(p.record);

@@ -81,12 +81,18 @@ void TestCatalogueContent::koumoku2_data()
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("paragraphs");
     QTest::addColumn<int>("placeholders");
-    QTest::newRow("0") << 0 << QStringLiteral("100010000000000000000000000000") << QStringLiteral("koumoku2_019.pdf") << 276 << 1 << 0;
-    QTest::newRow("1") << 1 << QStringLiteral("010010000000000000000000000000") << QStringLiteral("koumoku2_024.pdf") << 143 << 1 << 0;
-    QTest::newRow("2") << 2 << QStringLiteral("110000000000000000000000000000") << QStringLiteral("koumoku2_135.pdf") << 358 << 2 << 0;
-    QTest::newRow("3") << 3 << QStringLiteral("110010000000000000000000000000") << QStringLiteral("koumoku2_150.pdf") << 195 << 2 << 0;
-    QTest::newRow("4") << 4 << QStringLiteral("110010000000000000000000000000") << QStringLiteral("koumoku2_015.pdf") << 171 << 1 << 6;
-    QTest::newRow("5") << 5 << QStringLiteral("110010000000000000000000000000") << QStringLiteral("koumoku2_107.pdf") << 301 << 2 << 8;
+    QTest::newRow("0") << 0 << QStringLiteral("100010000000000000000000000000")
+                       << QStringLiteral("koumoku2_019.pdf") << 276 << 1 << 0;
+    QTest::newRow("1") << 1 << QStringLiteral("010010000000000000000000000000")
+                       << QStringLiteral("koumoku2_024.pdf") << 143 << 1 << 0;
+    QTest::newRow("2") << 2 << QStringLiteral("110000000000000000000000000000")
+                       << QStringLiteral("koumoku2_135.pdf") << 358 << 2 << 0;
+    QTest::newRow("3") << 3 << QStringLiteral("110010000000000000000000000000")
+                       << QStringLiteral("koumoku2_150.pdf") << 195 << 2 << 0;
+    QTest::newRow("4") << 4 << QStringLiteral("110010000000000000000000000000")
+                       << QStringLiteral("koumoku2_015.pdf") << 171 << 1 << 6;
+    QTest::newRow("5") << 5 << QStringLiteral("110010000000000000000000000000")
+                       << QStringLiteral("koumoku2_107.pdf") << 301 << 2 << 8;
 }
 
 void TestCatalogueContent::koumoku2()
@@ -141,27 +147,52 @@ void TestCatalogueContent::malformedEntriesAreRejected_data()
     QTest::addColumn<QString>("reason");
 
     const QByteArray ok = "mask: 101\n\u3000本文です。\n";
-    QTest::newRow("mask too short") << QByteArray("record: t_001.pdf\nmask: 10\n\u3000本文。\n") << QStringLiteral("mask has 2 characters");
-    QTest::newRow("mask too long") << QByteArray("record: t_001.pdf\nmask: 1010\n\u3000本文。\n") << QStringLiteral("mask has 4 characters");
-    QTest::newRow("mask character") << QByteArray("record: t_001.pdf\nmask: 1x1\n\u3000本文。\n") << QStringLiteral("only 0 and 1");
-    QTest::newRow("full-width digit") << QByteArray("record: t_001.pdf\nmask: 1１1\n\u3000本文。\n") << QStringLiteral("only 0 and 1");
-    QTest::newRow("no mask") << QByteArray("record: t_001.pdf\n\u3000本文。\n") << QStringLiteral("'mask:' line is missing");
-    QTest::newRow("duplicate PDF") << QByteArray("record: t_001.pdf\n" + ok + "\nrecord: t_001.pdf\n" + ok) << QStringLiteral("used by an earlier record");
-    QTest::newRow("PDF of another folder") << QByteArray("record: u_001.pdf\n" + ok) << QStringLiteral("not of the form t_NNN.pdf");
-    QTest::newRow("PDF with a path") << QByteArray("record: ../t_001.pdf\n" + ok) << QStringLiteral("not of the form");
-    QTest::newRow("PDF without digits") << QByteArray("record: t_ab.pdf\n" + ok) << QStringLiteral("not of the form");
+    QTest::newRow("mask too short") << QByteArray("record: t_001.pdf\nmask: 10\n\u3000本文。\n")
+                                    << QStringLiteral("mask has 2 characters");
+    QTest::newRow("mask too long") << QByteArray("record: t_001.pdf\nmask: 1010\n\u3000本文。\n")
+                                   << QStringLiteral("mask has 4 characters");
+    QTest::newRow("mask character") << QByteArray("record: t_001.pdf\nmask: 1x1\n\u3000本文。\n")
+                                    << QStringLiteral("only 0 and 1");
+    QTest::newRow("full-width digit") << QByteArray("record: t_001.pdf\nmask: 1１1\n\u3000本文。\n")
+                                      << QStringLiteral("only 0 and 1");
+    QTest::newRow("no mask") << QByteArray("record: t_001.pdf\n\u3000本文。\n")
+                             << QStringLiteral("'mask:' line is missing");
+    QTest::newRow("duplicate PDF")
+        << QByteArray("record: t_001.pdf\n" + ok + "\nrecord: t_001.pdf\n" + ok)
+        << QStringLiteral("used by an earlier record");
+    QTest::newRow("PDF of another folder")
+        << QByteArray("record: u_001.pdf\n" + ok) << QStringLiteral("not of the form t_NNN.pdf");
+    QTest::newRow("PDF with a path")
+        << QByteArray("record: ../t_001.pdf\n" + ok) << QStringLiteral("not of the form");
+    QTest::newRow("PDF without digits")
+        << QByteArray("record: t_ab.pdf\n" + ok) << QStringLiteral("not of the form");
     QTest::newRow("empty PDF") << QByteArray("record:\n" + ok) << QStringLiteral("not of the form");
-    QTest::newRow("no indent") << QByteArray("record: t_001.pdf\nmask: 101\n本文。\n") << QStringLiteral("paragraph 1 does not open");
-    QTest::newRow("second paragraph no indent") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本文。\n次。\n") << QStringLiteral("paragraph 2 does not open");
-    QTest::newRow("ascii indent") << QByteArray("record: t_001.pdf\nmask: 101\n 本文。\n") << QStringLiteral("does not open with an ideographic space");
-    QTest::newRow("no final stop") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本文\n") << QStringLiteral("does not end with 。");
-    QTest::newRow("trailing space") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本文。 \n") << QStringLiteral("ends in white space");
-    QTest::newRow("no text") << QByteArray("record: t_001.pdf\nmask: 101\n") << QStringLiteral("no paragraph");
-    QTest::newRow("CR LF file") << QByteArray("record: t_001.pdf\r\nmask: 101\r\n\u3000本文。\r\n") << QStringLiteral("carriage return");
-    QTest::newRow("invalid UTF-8") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本\xff文。\n") << QStringLiteral("invalid byte");
-    QTest::newRow("placeholder forbidden") << QByteArray("placeholders: none\nrecord: t_001.pdf\nmask: 101\n\u3000評定は○です。\n") << QStringLiteral("fill-in mark");
-    QTest::newRow("over capacity") << QByteArray("record: t_001.pdf\n" + ok + "\nrecord: t_002.pdf\n" + ok + "\nrecord: t_003.pdf\n" + ok) << QStringLiteral("exceed the capacity of 2");
-    QTest::newRow("stray header line") << QByteArray("colour: red\n") << QStringLiteral("unknown or malformed line");
+    QTest::newRow("no indent") << QByteArray("record: t_001.pdf\nmask: 101\n本文。\n")
+                               << QStringLiteral("paragraph 1 does not open");
+    QTest::newRow("second paragraph no indent")
+        << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本文。\n次。\n")
+        << QStringLiteral("paragraph 2 does not open");
+    QTest::newRow("ascii indent") << QByteArray("record: t_001.pdf\nmask: 101\n 本文。\n")
+                                  << QStringLiteral("does not open with an ideographic space");
+    QTest::newRow("no final stop") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本文\n")
+                                   << QStringLiteral("does not end with 。");
+    QTest::newRow("trailing space") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本文。 \n")
+                                    << QStringLiteral("ends in white space");
+    QTest::newRow("no text") << QByteArray("record: t_001.pdf\nmask: 101\n")
+                             << QStringLiteral("no paragraph");
+    QTest::newRow("CR LF file") << QByteArray("record: t_001.pdf\r\nmask: 101\r\n\u3000本文。\r\n")
+                                << QStringLiteral("carriage return");
+    QTest::newRow("invalid UTF-8") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000本\xff文。\n")
+                                   << QStringLiteral("invalid byte");
+    QTest::newRow("placeholder forbidden")
+        << QByteArray("placeholders: none\nrecord: t_001.pdf\nmask: 101\n\u3000評定は○です。\n")
+        << QStringLiteral("fill-in mark");
+    QTest::newRow("over capacity")
+        << QByteArray("record: t_001.pdf\n" + ok + "\nrecord: t_002.pdf\n" + ok +
+                      "\nrecord: t_003.pdf\n" + ok)
+        << QStringLiteral("exceed the capacity of 2");
+    QTest::newRow("stray header line")
+        << QByteArray("colour: red\n") << QStringLiteral("unknown or malformed line");
 }
 
 void TestCatalogueContent::malformedEntriesAreRejected()
@@ -178,17 +209,19 @@ void TestCatalogueContent::malformedEntriesAreRejected()
     for (const QString& e : errors) {
         QVERIFY2(e.startsWith(QStringLiteral("data/t.cat:")), qPrintable(e));
         if (e.contains(reason) && !reason.contains(QStringLiteral("capacity")) &&
-            !reason.contains(QStringLiteral("carriage")) && !reason.contains(QStringLiteral("unknown")))
+            !reason.contains(QStringLiteral("carriage")) &&
+            !reason.contains(QStringLiteral("unknown")))
             QVERIFY2(e.contains(QStringLiteral("record ")), qPrintable(e));
     }
 }
 
 void TestCatalogueContent::wellFormedFileParses()
 {
-    const QByteArray content = "catalogue: t\nwidth: 3\ncapacity: 2\n\n"
-                               "record: t_001.pdf\nmask: 101\n\u3000一つ目。\n\u3000二つ目は○です。\n\n"
-                               "# a comment between records\n"
-                               "record: t_002.pdf\nmask: 010\n\u3000三つ目。\n";
+    const QByteArray content =
+        "catalogue: t\nwidth: 3\ncapacity: 2\n\n"
+        "record: t_001.pdf\nmask: 101\n\u3000一つ目。\n\u3000二つ目は○です。\n\n"
+        "# a comment between records\n"
+        "record: t_002.pdf\nmask: 010\n\u3000三つ目。\n";
     CatalogueFile file;
     QStringList errors;
     QVERIFY2(file.Parse(content, QStringLiteral("t.cat"), &errors), qPrintable(errors.join(u'\n')));

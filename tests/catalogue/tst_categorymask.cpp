@@ -29,8 +29,7 @@ void TestCategoryMask::single_data()
     QTest::newRow("letter") << QStringLiteral("l0") << 0 << false;
     QTest::newRow("two") << QStringLiteral("2") << 0 << false;
     QTest::newRow("negative category") << QStringLiteral("111") << -1 << false;
-    QTest::newRow("46 wide, field 45")
-        << QString(45, u'0') + u'1' << 45 << true;
+    QTest::newRow("46 wide, field 45") << QString(45, u'0') + u'1' << 45 << true;
 }
 
 void TestCategoryMask::single()
@@ -47,14 +46,22 @@ void TestCategoryMask::allTicked_data()
     QTest::addColumn<bool>("matches");
 
     QTest::newRow("one tick, filed") << QStringLiteral("10001") << QStringLiteral("10000") << true;
-    QTest::newRow("two ticks, both filed") << QStringLiteral("11001") << QStringLiteral("10001") << true;
-    QTest::newRow("two ticks, one missing") << QStringLiteral("10000") << QStringLiteral("10001") << false;
-    QTest::newRow("unticked positions do not matter") << QStringLiteral("01111") << QStringLiteral("01000") << true;
-    QTest::newRow("nothing ticked matches all") << QStringLiteral("00000") << QStringLiteral("00000") << true;
-    QTest::newRow("short mask is not excluded") << QStringLiteral("1") << QStringLiteral("10001") << true;
-    QTest::newRow("stray character is not excluded") << QStringLiteral("1x") << QStringLiteral("11") << true;
-    QTest::newRow("full-width zero is not excluded") << QStringLiteral("1０") << QStringLiteral("11") << true;
-    QTest::newRow("only an exact 0 excludes") << QStringLiteral("10") << QStringLiteral("11") << false;
+    QTest::newRow("two ticks, both filed")
+        << QStringLiteral("11001") << QStringLiteral("10001") << true;
+    QTest::newRow("two ticks, one missing")
+        << QStringLiteral("10000") << QStringLiteral("10001") << false;
+    QTest::newRow("unticked positions do not matter")
+        << QStringLiteral("01111") << QStringLiteral("01000") << true;
+    QTest::newRow("nothing ticked matches all")
+        << QStringLiteral("00000") << QStringLiteral("00000") << true;
+    QTest::newRow("short mask is not excluded")
+        << QStringLiteral("1") << QStringLiteral("10001") << true;
+    QTest::newRow("stray character is not excluded")
+        << QStringLiteral("1x") << QStringLiteral("11") << true;
+    QTest::newRow("full-width zero is not excluded")
+        << QStringLiteral("1０") << QStringLiteral("11") << true;
+    QTest::newRow("only an exact 0 excludes")
+        << QStringLiteral("10") << QStringLiteral("11") << false;
 }
 
 void TestCategoryMask::allTicked()

@@ -45,7 +45,8 @@ void TestFieldTable::captions_data()
     QTest::addColumn<QString>("caption");
     QTest::newRow("0") << 0 << QStringLiteral("文学部　＞　文学分野");
     QTest::newRow("1") << 1 << QStringLiteral("文学部　＞　史学・地理学・哲学分野");
-    QTest::newRow("15 uses the label's name") << 15 << QStringLiteral("社会・社会福祉学部　＞　社会学分野");
+    QTest::newRow("15 uses the label's name")
+        << 15 << QStringLiteral("社会・社会福祉学部　＞　社会学分野");
     QTest::newRow("25") << 25 << QStringLiteral("工学部　＞　情報工学分野");
     QTest::newRow("33") << 33 << QStringLiteral("医学・歯学部　＞　医学・歯学分野");
     QTest::newRow("34") << 34 << QStringLiteral("看護・医療・栄養・薬学部　＞　看護学分野");
@@ -96,17 +97,22 @@ void TestFieldTable::facultyMenus_data()
     QTest::addColumn<int>("labelId");
     QTest::addColumn<int>("menuId");
     QTest::addColumn<QStringList>("fields");
-    QTest::newRow("工学部")
-        << 1010 << 154
-        << QStringList{QStringLiteral("機械工学分野"), QStringLiteral("電気・電子工学分野"),
-                       QStringLiteral("情報工学分野"), QStringLiteral("土木・建築工学分野"),
-                       QStringLiteral("化学工学分野"), QStringLiteral("生物工学分野"),
-                       QStringLiteral("物理工学分野"), QStringLiteral("資源・環境工学分野")};
-    QTest::newRow("医学・歯学部 selects at once") << 1012 << 0 << QStringList{QStringLiteral("医学・歯学分野")};
-    QTest::newRow("体育学・芸術学部 selects at once") << 1015 << 0 << QStringList{QStringLiteral("体育学・芸術学分野")};
+    QTest::newRow("工学部") << 1010 << 154 << QStringList{QStringLiteral("機械工学分野"),
+                                                          QStringLiteral("電気・電子工学分野"),
+                                                          QStringLiteral("情報工学分野"),
+                                                          QStringLiteral("土木・建築工学分野"),
+                                                          QStringLiteral("化学工学分野"),
+                                                          QStringLiteral("生物工学分野"),
+                                                          QStringLiteral("物理工学分野"),
+                                                          QStringLiteral("資源・環境工学分野")};
+    QTest::newRow("医学・歯学部 selects at once")
+        << 1012 << 0 << QStringList{QStringLiteral("医学・歯学分野")};
+    QTest::newRow("体育学・芸術学部 selects at once")
+        << 1015 << 0 << QStringList{QStringLiteral("体育学・芸術学分野")};
     QTest::newRow("文系・理系共通")
         << 1016 << 158
-        << QStringList{QStringLiteral("文系全般"), QStringLiteral("理系全般"), QStringLiteral("文系・理系全般")};
+        << QStringList{QStringLiteral("文系全般"), QStringLiteral("理系全般"),
+                       QStringLiteral("文系・理系全般")};
 }
 
 void TestFieldTable::facultyMenus()

@@ -3,14 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTextBlock>
-#include <QTextDocumentFragment>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
 
 namespace {
-const QString Sample = QStringLiteral("\u3000一段落目の文章です。とても長い文章が続きます。\r\n\u3000二段落目の文章です。");
-const QString SampleShown = QStringLiteral("\u3000一段落目の文章です。とても長い文章が続きます。\n\u3000二段落目の文章です。");
+const QString Sample = QStringLiteral(
+    "\u3000一段落目の文章です。とても長い文章が続きます。\r\n\u3000二段落目の文章です。");
+const QString SampleShown = QStringLiteral(
+    "\u3000一段落目の文章です。とても長い文章が続きます。\n\u3000二段落目の文章です。");
 } // namespace
 
 class TestCMyEdit : public QObject
