@@ -1,7 +1,10 @@
 // What a screen reader gets from the main window: every control reachable in Qt's
 // accessibility tree with a role and a name, labels that can be pressed, and the
 // count spoken when it changes.
+#include "CDlgTabKomoku2.h"
+#include "CheckGroup.h"
 #include "ClickableLabel.h"
+#include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
 #include "FieldSelector.h"
@@ -12,6 +15,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -70,7 +74,9 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void everyVisibleControlIsNamed_data();
     void everyVisibleControlIsNamed();
+    void checkBoxesSpeakTheirCaptionAndTick();
     void controlsHaveTheirRoleAndName_data();
     void controlsHaveTheirRoleAndName();
     void pressingALabelOpensItsMenu_data();
@@ -120,8 +126,24 @@ void TestAccessibility::cleanup()
     m_window = nullptr;
 }
 
+void TestAccessibility::everyVisibleControlIsNamed_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("least");
+    // Exit, guide, four tabs, the shared slots, buttons, pager, caption, count and its
+    // heading, and each page's own: 32 faculty labels and arrows on tabs 0 and 2, 30
+    // boxes and the clear button on tab 1, 30 faculty labels and arrows on tab 3.
+    QTest::newRow("tab 0") << 0 << 47;
+    QTest::newRow("tab 1") << 1 << 46;
+    QTest::newRow("tab 2") << 2 << 47;
+    QTest::newRow("tab 3") << 3 << 45;
+}
+
 void TestAccessibility::everyVisibleControlIsNamed()
 {
+    QFETCH(int, tab);
+    QFETCH(int, least);
+    m_window->TabBar()->setCurrentIndex(tab);
     int named = 0;
     for (QAccessibleInterface* node : Walk(Root())) {
         if (node->state().invisible)
@@ -142,9 +164,28 @@ void TestAccessibility::everyVisibleControlIsNamed()
                  qPrintable(what + " has no name"));
         ++named;
     }
-    // Exit, guide, four tabs, 32 faculty labels and arrows, two slots, two buttons,
-    // the pager, the caption, the count and its heading, at the least.
-    QVERIFY2(named >= 47, qPrintable(QString::number(named)));
+    QVERIFY2(named >= least, qPrintable(QString::number(named)));
+}
+
+void TestAccessibility::checkBoxesSpeakTheirCaptionAndTick()
+{
+    m_window->TabBar()->setCurrentIndex(1);
+    auto* page = qobject_cast<CDlgTabKomoku2*>(m_window->Page(1));
+    QVERIFY(page);
+    for (int p = 0; p < CheckGroup::BoxCount; ++p) {
+        QAccessibleInterface* node = Find(Root(), page->Box(p));
+        QVERIFY(node);
+        QCOMPARE(node->role(), QAccessible::CheckBox);
+        QCOMPARE(node->text(QAccessible::Name), CheckGroup::BoxAt(p).caption);
+        QVERIFY(!node->state().checked);
+    }
+    // Ticking through the accessible action does what a click does.
+    QAccessibleInterface* first = Find(Root(), page->Box(0));
+    QAccessibleActionInterface* actions = first->actionInterface();
+    QVERIFY(actions);
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(first->state().checked);
+    QVERIFY(page->Box(0)->isChecked());
 }
 
 void TestAccessibility::controlsHaveTheirRoleAndName_data()

@@ -7,6 +7,7 @@
 //   KIRAVELO_MARATHON_ACTIONS  actions in all (default 20000)
 //   KIRAVELO_MARATHON_SESSION  actions per fresh window (default 2500)
 //   KIRAVELO_MARATHON_SEED     seed of the first session (default 20261207)
+#include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
 #include "CatalogueData.h"
 #include "ClickableLabel.h"
@@ -15,16 +16,20 @@
 #include "DocumentOpener.h"
 #include "FieldSelector.h"
 #include "FieldTable.h"
+#include "JikoFacultyTable.h"
 #include "MultiLineButton.h"
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
+#include "TickReference.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
@@ -54,6 +59,8 @@ enum class Kind
     GuardedKey,   // a: Enter, Escape or Backspace; b: which widget gets it
     GuideClick,
     ExitClick,
+    TickBox, // a: box position, b: by mouse (even) or Space (odd)
+    ClearAll,
     Tamper, // only for checking the checker: changes a page behind its back
 };
 
@@ -99,6 +106,10 @@ const char* KindName(Kind kind)
         return "click usage guide";
     case Kind::ExitClick:
         return "click exit";
+    case Kind::TickBox:
+        return "tick box";
+    case Kind::ClearAll:
+        return "clear all ticks";
     case Kind::Tamper:
         return "tamper";
     }
@@ -125,7 +136,7 @@ QList<Action> Generate(quint32 seed, int length)
     actions.reserve(length);
     auto pick = [&random](int bound) { return int(random.bounded(bound)); };
     while (actions.size() < length) {
-        const int roll = pick(100);
+        const int roll = pick(112);
         Action action{Kind::Wheel};
         if (roll < 16) {
             // Favour the faculties whose fields hold samples, or most selections come
@@ -155,7 +166,8 @@ QList<Action> Generate(quint32 seed, int length)
         else if (roll < 71)
             action = {Kind::PdfButton, pick(2)};
         else if (roll < 76)
-            action = {Kind::TabClick, pick(2) ? 0 : pick(4)};
+            // Tabs 0 and 1 hold samples; 2 and 3 are delivered with empty catalogues.
+            action = {Kind::TabClick, pick(3) ? pick(2) : pick(4)};
         else if (roll < 79)
             action = {Kind::TabKey, pick(2)};
         else if (roll < 84)
@@ -166,11 +178,58 @@ QList<Action> Generate(quint32 seed, int length)
             action = {Kind::GuardedKey, pick(int(std::size(GuardedKeys))), pick(5)};
         else if (roll < 98)
             action = {Kind::GuideClick};
-        else
+        else if (roll < 100)
             action = {Kind::ExitClick};
+        else if (roll < 110)
+            action = {Kind::TickBox, pick(30), pick(2)};
+        else
+            action = {Kind::ClearAll};
         actions << action;
     }
     return actions;
+}
+
+// What one page must show, worked out from its catalogue alone.
+// A selector as the page's tables describe it: faculties, each taking its single
+// choice at once or offering a menu of choices.
+struct ChoiceModel
+{
+    int index;
+    QString name;
+    QString caption;
+};
+
+struct FacultyModel
+{
+    QString name;
+    bool popup;
+    QList<ChoiceModel> choices;
+};
+
+QList<FacultyModel> FieldFaculties()
+{
+    QList<FacultyModel> faculties;
+    for (const FieldTable::Faculty& f : FieldTable::faculties()) {
+        FacultyModel faculty{f.name, f.menuId != 0, {}};
+        for (int field : f.fields) {
+            const QString name = FieldTable::fields().at(field).name;
+            faculty.choices << ChoiceModel{field, name,
+                                           f.name + QStringLiteral("\u3000\uFF1E\u3000") + name};
+        }
+        faculties << faculty;
+    }
+    return faculties;
+}
+
+// Tab 3 has no fields: a faculty is the whole selection and its own caption.
+QList<FacultyModel> JikoFaculties()
+{
+    QList<FacultyModel> faculties;
+    for (int i = 0; i < JikoFacultyTable::faculties().size(); ++i) {
+        const QString name = JikoFacultyTable::faculties().at(i).name;
+        faculties << FacultyModel{name, false, {ChoiceModel{i, name, name}}};
+    }
+    return faculties;
 }
 
 // What one page must show, worked out from its catalogue alone.
@@ -179,27 +238,39 @@ struct PageModel
     QString folder;
     QList<SampleRecord> catalogue;
     bool numbered = false;
-    bool selected = false;
+    QList<FacultyModel> faculties; // empty on the page of tick boxes
+    std::optional<TickReference> ticks;
     QString caption;
     QList<int> matches; // catalogue indices, in catalogue order
     int position = 0;
+    // Before the first selection the bar is live over an empty range.
+    bool pagerEnabled = true;
 
     int Max() const { return matches.size() > 2 ? int(matches.size()) - 2 : 0; }
-    // Before the first selection the bar is live over an empty range.
-    bool PagerEnabled() const { return !selected || matches.size() > 2; }
     void Move(int to) { position = std::clamp(to, 0, Max()); }
 
-    void SelectField(int field)
+    void Choose(const ChoiceModel& choice)
     {
-        selected = true;
-        caption = FieldTable::faculties().at(FieldTable::fields().at(field).faculty).name +
-                  QStringLiteral("\u3000\uFF1E\u3000") + FieldTable::fields().at(field).name;
+        caption = choice.caption;
         matches.clear();
         for (int i = 0; i < catalogue.size(); ++i) {
-            if (catalogue.at(i).mask.mid(field, 1) == QStringLiteral("1"))
+            if (catalogue.at(i).mask.mid(choice.index, 1) == QStringLiteral("1"))
                 matches << i;
         }
+        Listed();
+    }
+
+    // The tick boxes decide; nothing ticked lists nothing, as no match does.
+    void Ticked()
+    {
+        matches = ticks->matches;
+        Listed();
+    }
+
+    void Listed()
+    {
         position = 0;
+        pagerEnabled = matches.size() > 2;
     }
 
     int Shown(int slot) const
@@ -225,6 +296,7 @@ struct Coverage
     int missing = 0;
     int choices = 0;
     int dismissals = 0;
+    int ticks = 0;
 };
 
 Recorder& Launches()
@@ -258,12 +330,20 @@ public:
     Session(const QString& documents) : m_documents(documents)
     {
         m_window = std::make_unique<Ctavoru_2Dlg>();
+        const char* folders[] = {"koumoku1", "koumoku2", "gakubu", "jiko"};
         for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
-            const SamplePage* page = m_window->Page(tab);
             PageModel model;
-            model.folder = page->parameters().folder;
+            model.folder = QLatin1String(folders[tab]);
             model.catalogue = CatalogueData::ForFolder(model.folder).records;
-            model.numbered = page->parameters().display == SamplePage::DisplayRule::Numbered;
+            model.numbered = tab >= 2;
+            if (tab == 1) {
+                QStringList masks;
+                for (const SampleRecord& record : model.catalogue)
+                    masks << record.mask;
+                model.ticks.emplace(masks);
+            } else {
+                model.faculties = tab == 3 ? JikoFaculties() : FieldFaculties();
+            }
             m_models << model;
         }
         // At the screen's corner, so that no popup is pushed back inside the screen.
@@ -366,15 +446,22 @@ QString Session::Apply(const Action& action)
     PagerScrollBar* bar = page->ScrollBar();
     switch (action.kind) {
     case Kind::ClickFaculty: {
-        if (!selector)
+        if (!selector || model.faculties.isEmpty())
             break;
-        const int faculty = action.a % selector->EntryCount();
+        if (selector->EntryCount() != model.faculties.size())
+            return QStringLiteral("%1 faculties on the page, %2 expected")
+                .arg(selector->EntryCount())
+                .arg(model.faculties.size());
+        const int faculty = action.a % int(model.faculties.size());
         ClickableLabel* target = action.b % 2 ? selector->Arrow(faculty) : selector->Label(faculty);
+        const FacultyModel& f = model.faculties.at(faculty);
+        if (selector->Label(faculty)->text() != f.name)
+            return QStringLiteral("label %1 reads %2")
+                .arg(f.name, selector->Label(faculty)->text());
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
-        const FieldTable::Faculty& f = FieldTable::faculties().at(faculty);
-        if (f.menuId == 0) {
+        if (!f.popup) {
             ++m_coverage.selections;
-            model.SelectField(f.fields.first());
+            model.Choose(f.choices.first());
             m_menuFaculty = -1;
         } else {
             m_menuFaculty = faculty;
@@ -393,18 +480,18 @@ QString Session::Apply(const Action& action)
     case Kind::ChooseItem: {
         if (!menu || m_menuFaculty < 0)
             break;
-        const QList<int>& fields = FieldTable::faculties().at(m_menuFaculty).fields;
+        const QList<ChoiceModel>& choices = model.faculties.at(m_menuFaculty).choices;
         QList<QAction*> items;
         for (QAction* item : menu->actions()) {
             if (!item->isSeparator())
                 items << item;
         }
-        if (items.size() != fields.size())
+        if (items.size() != choices.size())
             return QStringLiteral("popup of faculty %1 has %2 items")
                 .arg(m_menuFaculty)
                 .arg(items.size());
         const int k = action.a % int(items.size());
-        if (items.at(k)->text() != FieldTable::fields().at(fields.at(k)).name)
+        if (items.at(k)->text() != choices.at(k).name)
             return QStringLiteral("menu item %1 reads %2").arg(k).arg(items.at(k)->text());
         switch (action.b % 3) {
         case 0:
@@ -420,12 +507,39 @@ QString Session::Apply(const Action& action)
             menu->close();
             break;
         }
-        model.SelectField(fields.at(k));
+        model.Choose(choices.at(k));
         ++m_coverage.choices;
         ++m_coverage.selections;
         m_menuFaculty = -1;
         if (OpenMenu())
             return QStringLiteral("popup still open after a choice");
+        break;
+    }
+    case Kind::TickBox: {
+        auto* boxes = qobject_cast<CDlgTabKomoku2*>(page);
+        if (!boxes || !model.ticks)
+            break;
+        const int position = action.a % TickReference::Boxes;
+        QCheckBox* box = boxes->Box(position);
+        if (action.b % 2)
+            QTest::keyClick(box, Qt::Key_Space);
+        else
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        // A disabled box takes no click.
+        if (model.ticks->enabled[position]) {
+            model.ticks->Click(position);
+            model.Ticked();
+            ++m_coverage.ticks;
+        }
+        break;
+    }
+    case Kind::ClearAll: {
+        auto* boxes = qobject_cast<CDlgTabKomoku2*>(page);
+        if (!boxes || !model.ticks)
+            break;
+        QTest::mouseClick(boxes->ClearAllButton(), Qt::LeftButton);
+        model.ticks->ClearAll();
+        model.Ticked();
         break;
     }
     case Kind::DismissMenu:
@@ -466,7 +580,7 @@ QString Session::Apply(const Action& action)
         SendWheel(target, angle);
         const bool inSlot =
             target == page->TopSlot()->viewport() || target == page->BottomSlot()->viewport();
-        if (!inSlot && !sideways && model.PagerEnabled())
+        if (!inSlot && !sideways && model.pagerEnabled)
             model.Move(model.position + (delta < 0 ? 1 : -1));
         break;
     }
@@ -726,9 +840,23 @@ QString Session::CheckPage(int tab)
     if (page->CountLabel()->text() != count)
         return QStringLiteral("count \"%1\", expected \"%2\"")
             .arg(page->CountLabel()->text(), count);
+    if (model.ticks) {
+        auto* boxes = qobject_cast<CDlgTabKomoku2*>(page);
+        if (!boxes)
+            return QStringLiteral("no tick boxes");
+        for (int p = 0; p < TickReference::Boxes; ++p) {
+            const QCheckBox* box = boxes->Box(p);
+            if (box->isChecked() != model.ticks->ticked[p] ||
+                box->isEnabled() != model.ticks->enabled[p])
+                return QStringLiteral("box %1 (%2) is %3 and %4")
+                    .arg(p)
+                    .arg(box->text(), box->isChecked() ? "ticked" : "not ticked",
+                         box->isEnabled() ? "enabled" : "disabled");
+        }
+    }
     const PagerScrollBar* bar = page->ScrollBar();
     if (bar->minimum() != 0 || bar->maximum() != model.Max() || bar->value() != model.position ||
-        bar->isEnabled() != model.PagerEnabled())
+        bar->isEnabled() != model.pagerEnabled)
         return QStringLiteral("pager %1..%2 at %3 %4, expected 0..%5 at %6 %7")
             .arg(bar->minimum())
             .arg(bar->maximum())
@@ -736,7 +864,7 @@ QString Session::CheckPage(int tab)
             .arg(bar->isEnabled() ? "enabled" : "disabled")
             .arg(model.Max())
             .arg(model.position)
-            .arg(model.PagerEnabled() ? "enabled" : "disabled");
+            .arg(model.pagerEnabled ? "enabled" : "disabled");
     const CMyEdit* boxes[] = {page->TopSlot(), page->BottomSlot()};
     const MultiLineButton* buttons[] = {page->TopButton(), page->BottomButton()};
     const QString names[] = {page->TopPdfName(), page->BottomPdfName()};
@@ -895,6 +1023,7 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
         all.missing += reached.missing;
         all.choices += reached.choices;
         all.dismissals += reached.dismissals;
+        all.ticks += reached.ticks;
         if (failure) {
             const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
             QString why = failure->second;
@@ -904,13 +1033,14 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
         done += int(actions.size());
     }
     qInfo("%d actions checked: %d selections (%d from menus, %d menus dismissed), %d pager moves "
-          "(%d by dragging), %d documents handed over, %d reported missing",
+          "(%d by dragging), %d documents handed over, %d reported missing, %d ticks changed",
           done, all.selections, all.choices, all.dismissals, all.moves, all.drags, all.launches,
-          all.missing);
+          all.missing, all.ticks);
     if (total >= 1000) {
         QVERIFY(all.choices > 0 && all.dismissals > 0);
         QVERIFY(all.moves > 0 && all.drags > 0);
         QVERIFY(all.launches > 0 && all.missing > 0);
+        QVERIFY(all.ticks > 0);
     }
 }
 
