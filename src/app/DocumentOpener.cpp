@@ -64,6 +64,19 @@ bool DocumentOpener::SampleDocumentExists(const QString& folder, const QString& 
     return IsPlainFileName(fileName) && QFileInfo(SampleDocumentPath(folder, fileName)).isFile();
 }
 
+QSet<QString> DocumentOpener::PresentSampleDocuments(const QString& folder)
+{
+    // Files, and links to files, as QFileInfo::isFile() counts them.
+    const QDir dir(QDir(DocumentFolder()).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder));
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
+    QSet<QString> present;
+    for (const QString& name : names) {
+        if (IsPlainFileName(name))
+            present.insert(name);
+    }
+    return present;
+}
+
 DocumentOpener::Result DocumentOpener::OpenSampleDocument(const QString& folder,
                                                           const QString& fileName)
 {

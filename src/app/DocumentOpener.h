@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -31,6 +32,9 @@ public:
     static QString UsageGuidePath();
     // Whether a sample's PDF is present where OpenSampleDocument() will look for it.
     static bool SampleDocumentExists(const QString& folder, const QString& fileName);
+    // The names of the sample PDFs present in `folder`, with one look into it: what
+    // SampleDocumentExists() answers for each, at the price of a single probe.
+    static QSet<QString> PresentSampleDocuments(const QString& folder);
 
     static Result OpenSampleDocument(const QString& folder, const QString& fileName);
     static Result OpenUsageGuide();

@@ -112,11 +112,16 @@ void SamplePage::ApplyAllTicked(const QString& selectionMask)
 void SamplePage::Select(const std::function<bool(const SampleRecord&)>& matches)
 {
     m_matches.clear();
+    // One look into the document folder serves every match of the selection.
+    const QSet<QString> present = m_parameters.display == DisplayRule::Numbered
+                                      ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
+                                      : QSet<QString>();
     const QList<SampleRecord>& catalogue = m_parameters.catalogue;
     for (qsizetype i = 0; i < catalogue.size(); ++i) {
         const SampleRecord& record = catalogue.at(i);
         if (matches(record))
-            m_matches.append({int(i), DisplayText(int(i), record), record.pdfName, record.mask});
+            m_matches.append(
+                {int(i), DisplayText(int(i), record, present), record.pdfName, record.mask});
     }
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
@@ -131,13 +136,14 @@ void SamplePage::ResetResults()
     ShowPosition(0);
 }
 
-QString SamplePage::DisplayText(int position, const SampleRecord& record) const
+QString SamplePage::DisplayText(int position, const SampleRecord& record,
+                                const QSet<QString>& present) const
 {
     if (m_parameters.display == DisplayRule::Text)
         return record.text;
     // Probed where the button will open it, not in whatever the current folder is.
-    const bool present = DocumentOpener::SampleDocumentExists(m_parameters.folder, record.pdfName);
-    return NumberedText::ComposeNumberedText(position, record.text, record.pdfName, present);
+    return NumberedText::ComposeNumberedText(position, record.text, record.pdfName,
+                                             present.contains(record.pdfName));
 }
 
 void SamplePage::ShowPosition(int position)

@@ -85,7 +85,8 @@ protected:
 
 private:
     void Select(const std::function<bool(const SampleRecord&)>& matches);
-    QString DisplayText(int position, const SampleRecord& record) const;
+    QString DisplayText(int position, const SampleRecord& record,
+                        const QSet<QString>& present) const;
     void ShowCount(int count);
     void Announce(QLabel* label, const QString& name);
     void OnScroll(int code, int thumb);

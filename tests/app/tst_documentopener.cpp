@@ -20,6 +20,7 @@ private slots:
     void reportsMissingAndRefusedDocuments_data();
     void reportsMissingAndRefusedDocuments();
     void presenceIsCheckedWhereDocumentsOpen();
+    void folderListingAgreesWithSingleProbes();
     void relativePathHasNoLeadingSeparator();
     void executableFolderIsTheProgramsOwn();
 
@@ -144,6 +145,26 @@ void TestDocumentOpener::presenceIsCheckedWhereDocumentsOpen()
     QVERIFY(present);
     QVERIFY(!absent);
     QVERIFY(!folderOnly);
+}
+
+void TestDocumentOpener::folderListingAgreesWithSingleProbes()
+{
+    const QString jiko = QDir(m_folder).filePath(QStringLiteral("bunrei_pdf/jiko/"));
+    Touch(QStringLiteral("bunrei_pdf/jiko/jiko_001.pdf"));
+    Touch(QStringLiteral("bunrei_pdf/jiko/.hidden.pdf"));
+    QVERIFY(QDir().mkpath(jiko + QStringLiteral("folder.pdf")));
+    QVERIFY(
+        QFile::link(jiko + QStringLiteral("jiko_001.pdf"), jiko + QStringLiteral("linked.pdf")));
+    QVERIFY(QFile::link(jiko + QStringLiteral("gone.pdf"), jiko + QStringLiteral("dangling.pdf")));
+    const QSet<QString> present = DocumentOpener::PresentSampleDocuments(QStringLiteral("jiko"));
+    for (const QString& name : {QStringLiteral("jiko_001.pdf"), QStringLiteral(".hidden.pdf"),
+                                QStringLiteral("folder.pdf"), QStringLiteral("linked.pdf"),
+                                QStringLiteral("dangling.pdf"), QStringLiteral("jiko_002.pdf")}) {
+        QCOMPARE(present.contains(name),
+                 DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"), name));
+    }
+    QCOMPARE(present.size(), 3);
+    QVERIFY(DocumentOpener::PresentSampleDocuments(QStringLiteral("gakubu")).isEmpty());
 }
 
 void TestDocumentOpener::relativePathHasNoLeadingSeparator()
