@@ -920,12 +920,15 @@ QList<Action> Shrink(const QString& documents, QList<Action> actions, int failed
     return actions;
 }
 
-QString Report(quint32 seed, const QList<Action>& actions, const QString& why)
+QString Report(quint32 seed, int length, const QList<Action>& actions, const QString& why)
 {
-    QString text = QStringLiteral("seed %1: %2\nshortest failing sequence (%3 actions):")
+    QString text = QStringLiteral("seed %1: %2\nthe whole session again: KIRAVELO_MARATHON_SEED=%1 "
+                                  "KIRAVELO_MARATHON_SESSION=%4 KIRAVELO_MARATHON_ACTIONS=%4\n"
+                                  "shortest failing sequence (%3 actions):")
                        .arg(seed)
                        .arg(why)
-                       .arg(actions.size());
+                       .arg(actions.size())
+                       .arg(length);
     for (const Action& action : actions)
         text += QStringLiteral("\n  ") + Describe(action);
     return text;
@@ -1028,7 +1031,7 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
             const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
             QString why = failure->second;
             Fails(m_documents.path(), shortest, &why);
-            QFAIL(qPrintable(Report(seed, shortest, why)));
+            QFAIL(qPrintable(Report(seed, int(actions.size()), shortest, why)));
         }
         done += int(actions.size());
     }
@@ -1061,7 +1064,7 @@ void TestMarathon::checkerFindsAndShrinksAFault()
     QVERIFY(failure.has_value());
     QCOMPARE(failure->first, faultAt);
     const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
-    QVERIFY2(shortest.size() == 1, qPrintable(Report(7, shortest, failure->second)));
+    QVERIFY2(shortest.size() == 1, qPrintable(Report(7, 900, shortest, failure->second)));
     QCOMPARE(shortest.first().kind, Kind::Tamper);
 }
 
