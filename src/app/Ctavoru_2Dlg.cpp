@@ -48,7 +48,8 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
         m_pages[i]->hide();
         m_pages[i]->move(PageOrigin);
         m_pages[i]->setAccessibleName(captions[i].trimmed());
-        connect(m_pages[i], &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
+        connect(m_pages[i], &SamplePage::DocumentFailed, this,
+                &Ctavoru_2Dlg::ReportDocumentFailure);
         m_tabs->AddColouredTab(captions[i], colours[i]);
     }
     m_tabs->setGeometry(QRect(QPoint(2, 8), m_tabs->sizeHint()));
@@ -103,7 +104,9 @@ void Ctavoru_2Dlg::ReportDocumentFailure(const QString& fileName, DocumentOpener
     if (result == DocumentOpener::Result::Missing)
         m_notice->ShowNotice(what + QStringLiteral("が見つかりません。"));
     else
-        m_notice->ShowNotice(what + QStringLiteral("を開けませんでした。PDFを表示するアプリケーションを確認してください。"));
+        m_notice->ShowNotice(
+            what + QStringLiteral(
+                       "を開けませんでした。PDFを表示するアプリケーションを確認してください。"));
 }
 
 bool Ctavoru_2Dlg::eventFilter(QObject* watched, QEvent* event)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "GuideSource.h"
+#include "PdfComposer.h"
+
+#include <QImage>
+
+#include <QString>
+
+// Typesets the usage guide from its source, with the pictures of the window that the
+// build rendered at `pictureScale` device pixels per window pixel.
+class UsageGuide
+{
+public:
+    UsageGuide(QString pictureFolder, qreal pictureScale);
+
+    bool Write(const GuideSource& source, const QString& path, QString* error) const;
+
+private:
+    struct Picture
+    {
+        QImage image;
+        QList<PdfComposer::Mark> marks;
+        qreal width = 0; // points
+        qreal height = 0;
+    };
+
+    bool Load(const GuideSource::Block& block, Picture* picture, QString* error) const;
+    // Room the start of `block` needs, so that a heading before it stays with it.
+    qreal Lead(const GuideSource::Block& block) const;
+
+    QString m_pictureFolder;
+    qreal m_pictureScale;
+};
