@@ -16,7 +16,7 @@ median() { sort -n | awk '{ t[NR] = $1 } END { printf "median %.2f s (min %.2f, 
 full=()
 noop=()
 for ((i = 0; i < runs; i++)); do
-  rm -rf "$build"/doc/*.manifest "$build"/doc/pictures "$build"/bin/riyou.pdf "$build"/bin/bunrei_pdf
+  rm -rf "$build"/docs/*.manifest "$build"/docs/pictures "$build"/bin/riyou.pdf "$build"/bin/bunrei_pdf
   full+=("$(seconds cmake --build "$build" --target documents -j 2)")
   noop+=("$(seconds cmake --build "$build" --target documents -j 2)")
 done

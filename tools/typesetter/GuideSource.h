@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-// The usage guide as its author writes it (doc/riyou.txt), one block per line or
+// The usage guide as its author writes it (docs/riyou.txt), one block per line or
 // run of lines:
 //
 //   # comment

@@ -17,7 +17,7 @@ const QString AppId = QStringLiteral(KIRAVELO_APP_ID);
 
 } // namespace
 
-class tst_Installation : public QObject
+class TestInstallation : public QObject
 {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ private:
     QTemporaryDir m_prefix;
 };
 
-void tst_Installation::initTestCase()
+void TestInstallation::initTestCase()
 {
     QVERIFY(m_prefix.isValid());
     const ExternalTool install =
@@ -47,7 +47,7 @@ void tst_Installation::initTestCase()
     QVERIFY2(install.exitCode == 0, qPrintable(install.output + install.errors));
 }
 
-void tst_Installation::installedFiles_data()
+void TestInstallation::installedFiles_data()
 {
     QTest::addColumn<QString>("file");
     QTest::newRow("program") << QStringLiteral("bin/kiravelo");
@@ -62,7 +62,7 @@ void tst_Installation::installedFiles_data()
     }
 }
 
-void tst_Installation::installedFiles()
+void TestInstallation::installedFiles()
 {
     QFETCH(QString, file);
     const QFileInfo info(Installed(file));
@@ -72,14 +72,14 @@ void tst_Installation::installedFiles()
         QVERIFY(info.isExecutable());
 }
 
-void tst_Installation::icons_data()
+void TestInstallation::icons_data()
 {
     QTest::addColumn<int>("size");
     QTest::newRow("48") << 48;
     QTest::newRow("256") << 256;
 }
 
-void tst_Installation::icons()
+void TestInstallation::icons()
 {
     QFETCH(int, size);
     const QImage icon(
@@ -89,7 +89,7 @@ void tst_Installation::icons()
     QCOMPARE(icon.pixelColor(size / 3, size / 2).alpha(), 255);
 }
 
-void tst_Installation::openerFindsInstalledDocuments()
+void TestInstallation::openerFindsInstalledDocuments()
 {
     // The lookup the installed program makes from its own folder.
     const QString folder = DocumentOpener::LocateDocumentFolder(Installed(QStringLiteral("bin")));
@@ -117,7 +117,7 @@ void tst_Installation::openerFindsInstalledDocuments()
     QCOMPARE(opened, expected);
 }
 
-void tst_Installation::desktopEntry()
+void TestInstallation::desktopEntry()
 {
     const QString path = Installed(QStringLiteral("share/applications/%1.desktop").arg(AppId));
     QVERIFY2(ExternalTool::Installed(QStringLiteral("desktop-file-validate")),
@@ -133,7 +133,7 @@ void tst_Installation::desktopEntry()
     QVERIFY(lines.contains(QStringLiteral("Icon=") + AppId));
 }
 
-void tst_Installation::metainfoValidates()
+void TestInstallation::metainfoValidates()
 {
     QVERIFY2(ExternalTool::Installed(QStringLiteral("appstreamcli")),
              "appstreamcli is missing: run scripts/install-deps.sh");
@@ -151,5 +151,5 @@ void tst_Installation::metainfoValidates()
         QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(AppId)));
 }
 
-QTEST_GUILESS_MAIN(tst_Installation)
-#include "tst_Installation.moc"
+QTEST_GUILESS_MAIN(TestInstallation)
+#include "tst_installation.moc"

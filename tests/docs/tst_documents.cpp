@@ -51,7 +51,7 @@ QStringList UnembeddedFonts(const QString& path)
 
 } // namespace
 
-class tst_Documents : public QObject
+class TestDocuments : public QObject
 {
     Q_OBJECT
 
@@ -68,7 +68,7 @@ private:
     QString m_folder;
 };
 
-void tst_Documents::initTestCase()
+void TestDocuments::initTestCase()
 {
     for (const char* tool : {"pdftotext", "pdffonts", "pdfimages"}) {
         QVERIFY2(ExternalTool::Installed(QString::fromLatin1(tool)),
@@ -80,12 +80,12 @@ void tst_Documents::initTestCase()
     DocumentOpener::SetDocumentFolder(m_folder);
 }
 
-void tst_Documents::foundBesideTheBuiltProgram()
+void TestDocuments::foundBesideTheBuiltProgram()
 {
     QCOMPARE(m_folder, QDir::cleanPath(QStringLiteral(KIRAVELO_BINARY_DIR "/bin")));
 }
 
-void tst_Documents::everySample_data()
+void TestDocuments::everySample_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<SampleRecord>("record");
@@ -96,7 +96,7 @@ void tst_Documents::everySample_data()
     }
 }
 
-void tst_Documents::everySample()
+void TestDocuments::everySample()
 {
     QFETCH(QString, folder);
     QFETCH(SampleRecord, record);
@@ -121,7 +121,7 @@ void tst_Documents::everySample()
     QCOMPARE(UnembeddedFonts(path), QStringList());
 }
 
-void tst_Documents::onlyCurrentSamples_data()
+void TestDocuments::onlyCurrentSamples_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QStringList>("names");
@@ -135,7 +135,7 @@ void tst_Documents::onlyCurrentSamples_data()
 }
 
 // A record that was renamed or removed leaves no PDF behind to be installed.
-void tst_Documents::onlyCurrentSamples()
+void TestDocuments::onlyCurrentSamples()
 {
     QFETCH(QString, folder);
     QFETCH(QStringList, names);
@@ -144,7 +144,7 @@ void tst_Documents::onlyCurrentSamples()
     QCOMPARE(dir.entryList(QDir::Files, QDir::Name), names);
 }
 
-void tst_Documents::usageGuide()
+void TestDocuments::usageGuide()
 {
     const QString path = DocumentOpener::UsageGuidePath();
     QVERIFY(QFileInfo(path).isFile());
@@ -165,5 +165,5 @@ void tst_Documents::usageGuide()
     QCOMPARE(UnembeddedFonts(path), QStringList());
 }
 
-QTEST_GUILESS_MAIN(tst_Documents)
-#include "tst_Documents.moc"
+QTEST_GUILESS_MAIN(TestDocuments)
+#include "tst_documents.moc"

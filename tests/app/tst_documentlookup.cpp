@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class tst_DocumentLookup : public QObject
+class TestDocumentLookup : public QObject
 {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ private slots:
     void locate();
 };
 
-void tst_DocumentLookup::locate_data()
+void TestDocumentLookup::locate_data()
 {
     // Paths below a scratch root; "bin" is the executable's folder.
     QTest::addColumn<QStringList>("folders");
@@ -46,7 +46,7 @@ void tst_DocumentLookup::locate_data()
         << QStringList{QStringLiteral("share/kiravelo")} << QStringLiteral("bin");
 }
 
-void tst_DocumentLookup::locate()
+void TestDocumentLookup::locate()
 {
     QFETCH(QStringList, folders);
     QFETCH(QStringList, files);
@@ -63,5 +63,5 @@ void tst_DocumentLookup::locate()
              QDir::cleanPath(root.filePath(expected)));
 }
 
-QTEST_GUILESS_MAIN(tst_DocumentLookup)
-#include "tst_DocumentLookup.moc"
+QTEST_GUILESS_MAIN(TestDocumentLookup)
+#include "tst_documentlookup.moc"
