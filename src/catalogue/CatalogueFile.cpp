@@ -31,8 +31,8 @@ QStringList CatalogueFile::Check(const SampleRecord& record) const
             break;
         }
     }
-    const QRegularExpression pdfForm(QStringLiteral("^%1_[0-9]{3}\\.pdf$")
-                                         .arg(QRegularExpression::escape(folder)));
+    const QRegularExpression pdfForm(
+        QStringLiteral("^%1_[0-9]{3}\\.pdf$").arg(QRegularExpression::escape(folder)));
     if (!pdfForm.match(record.pdfName).hasMatch())
         reasons << QStringLiteral("PDF name '%1' is not of the form %2_NNN.pdf")
                        .arg(record.pdfName, folder);
@@ -129,7 +129,8 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
         } else if (key == QStringLiteral("placeholders") && value == QStringLiteral("none")) {
             placeholdersAllowed = false;
         } else {
-            fail(lineNo, QStringLiteral("unknown or malformed line outside a record: '%1'").arg(line));
+            fail(lineNo,
+                 QStringLiteral("unknown or malformed line outside a record: '%1'").arg(line));
         }
     }
 
@@ -139,7 +140,9 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
             fail(1, QStringLiteral("the '%1:' line is missing").arg(QLatin1String(headerNames[i])));
     }
     if (pending.size() > capacity)
-        fail(1, QStringLiteral("%1 records exceed the capacity of %2").arg(pending.size()).arg(capacity));
+        fail(1, QStringLiteral("%1 records exceed the capacity of %2")
+                    .arg(pending.size())
+                    .arg(capacity));
 
     QSet<QString> pdfNames;
     for (qsizetype i = 0; i < pending.size(); ++i) {
@@ -149,7 +152,8 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
         if (!p.hasMask)
             reasons.prepend(QStringLiteral("the 'mask:' line is missing"));
         if (pdfNames.contains(p.record.pdfName))
-            reasons << QStringLiteral("PDF name '%1' is used by an earlier record").arg(p.record.pdfName);
+            reasons << QStringLiteral("PDF name '%1' is used by an earlier record")
+                           .arg(p.record.pdfName);
         pdfNames.insert(p.record.pdfName);
         for (const QString& reason : reasons)
             fail(p.line, QStringLiteral("record %1 (%2): %3").arg(i).arg(p.record.pdfName, reason));

@@ -6,7 +6,8 @@ class ResultPager
 {
 public:
     // Scroll requests, in the order of the classic scroll-bar codes.
-    enum ScrollCode {
+    enum ScrollCode
+    {
         LineUp = 0,
         LineDown = 1,
         PageUp = 2,

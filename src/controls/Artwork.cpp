@@ -30,6 +30,21 @@ QPixmap Artwork::Banner(const QString& text, const QColor& background, qreal sca
     return pixmap;
 }
 
+QPixmap Artwork::SubHeading(const QString& text, const QColor& colour, qreal scale)
+{
+    QPixmap pixmap = Canvas(BannerSize, scale);
+    pixmap.fill(Qt::white);
+    QPainter p(&pixmap);
+    const QRect r(QPoint(0, 0), BannerSize);
+    p.fillRect(0, 0, 5, r.height(), colour);
+    p.fillRect(0, r.height() - 2, r.width(), 2, colour);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(UiFonts::Banner(13));
+    p.setPen(colour.darker(170));
+    p.drawText(r.adjusted(12, 0, -4, -2), Qt::AlignLeft | Qt::AlignVCenter, text);
+    return pixmap;
+}
+
 QPixmap Artwork::Arrow(const QColor& colour, qreal scale)
 {
     QPixmap pixmap = Canvas(ArrowSize, scale);

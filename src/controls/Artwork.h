@@ -16,6 +16,8 @@ public:
 
     // A page title or heading: `text` in white on `background`.
     static QPixmap Banner(const QString& text, const QColor& background, qreal scale = 1.0);
+    // A line under a banner: `text` in `colour` on white, marked by a bar at its left.
+    static QPixmap SubHeading(const QString& text, const QColor& colour, qreal scale = 1.0);
     // The faculty arrow: a one-pixel frame and a right-pointing triangle on white.
     static QPixmap Arrow(const QColor& colour, qreal scale = 1.0);
     // "このソフトの使い方" in white on a grey button face.

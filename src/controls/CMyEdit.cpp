@@ -45,7 +45,8 @@ void CMyEdit::MarkPlaceholders()
         format.setForeground(QColor(204, 0, 0));
         format.setBackground(QColor(255, 240, 160));
         const QString plain = document()->toPlainText();
-        for (qsizetype i = plain.indexOf(Placeholder); i >= 0; i = plain.indexOf(Placeholder, i + 1)) {
+        for (qsizetype i = plain.indexOf(Placeholder); i >= 0;
+             i = plain.indexOf(Placeholder, i + 1)) {
             QTextEdit::ExtraSelection mark;
             mark.cursor = QTextCursor(document());
             mark.cursor.setPosition(int(i));

@@ -2,5 +2,4 @@
 
 CDlgTabGakubu::CDlgTabGakubu(QWidget* parent, QList<SampleRecord> catalogue)
     : SamplePage({PageColour, QStringLiteral("gakubu"), std::move(catalogue)}, parent)
-{
-}
+{}

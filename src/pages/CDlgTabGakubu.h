@@ -11,7 +11,7 @@ public:
     static constexpr QColor PageColour{236, 255, 196};
     static constexpr QColor TabColour{143, 213, 0};
 
-    explicit CDlgTabGakubu(QWidget* parent = nullptr,
-                            QList<SampleRecord> catalogue =
-                                CatalogueData::ForFolder(QStringLiteral("gakubu")).records);
+    explicit CDlgTabGakubu(
+        QWidget* parent = nullptr,
+        QList<SampleRecord> catalogue = CatalogueData::ForFolder(QStringLiteral("gakubu")).records);
 };

@@ -2,5 +2,4 @@
 
 CDlgTabJiko::CDlgTabJiko(QWidget* parent, QList<SampleRecord> catalogue)
     : SamplePage({PageColour, QStringLiteral("jiko"), std::move(catalogue)}, parent)
-{
-}
+{}

@@ -11,7 +11,7 @@ public:
     static constexpr QColor PageColour{255, 243, 196};
     static constexpr QColor TabColour{255, 153, 0};
 
-    explicit CDlgTabJiko(QWidget* parent = nullptr,
-                            QList<SampleRecord> catalogue =
-                                CatalogueData::ForFolder(QStringLiteral("jiko")).records);
+    explicit CDlgTabJiko(
+        QWidget* parent = nullptr,
+        QList<SampleRecord> catalogue = CatalogueData::ForFolder(QStringLiteral("jiko")).records);
 };

@@ -41,7 +41,8 @@ QList<FieldSelector::Entry> FieldSelector::FieldEntries(int arrowWidth)
         Entry entry{faculty.name, faculty.labelRect, faculty.arrowRect, {}, faculty.menuId != 0};
         entry.arrowRect.setWidth(arrowWidth);
         for (int field : faculty.fields)
-            entry.choices << Choice{field, FieldTable::fields().at(field).name, FieldTable::Caption(field)};
+            entry.choices << Choice{field, FieldTable::fields().at(field).name,
+                                    FieldTable::Caption(field)};
         entries << entry;
     }
     return entries;

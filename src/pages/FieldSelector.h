@@ -33,7 +33,7 @@ public:
         QRect labelRect; // dialog units
         QRect arrowRect; // dialog units
         QList<Choice> choices;
-        bool popup;      // false: a click takes the single choice at once
+        bool popup; // false: a click takes the single choice at once
     };
 
     // Pixels below a label's top edge at which its menu opens.
@@ -49,7 +49,7 @@ public:
     ClickableLabel* Label(int entry) const { return m_labels.at(entry); }
     ClickableLabel* Arrow(int entry) const { return m_arrows.at(entry); }
     // The menu on screen, or null once it has closed.
-    QMenu* OpenMenu() const { return m_menu; }
+    QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.data() : nullptr; }
     // Where `entry`'s menu opens, in global coordinates.
     QPoint PopupAnchor(int entry) const;
 

@@ -45,8 +45,8 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_caption->setAccessibleName(QStringLiteral("選択中の分類"));
     m_countHeading = HeaderLabel(this, QStringLiteral("該当件数"), DialogUnits::Rect(495, 9, 30, 9),
                                  Qt::AlignLeft, QStringLiteral("countHeading"));
-    m_count = HeaderLabel(this, QStringLiteral("0 件"), DialogUnits::Rect(530, 9, 24, 9), Qt::AlignRight,
-                          QStringLiteral("count"));
+    m_count = HeaderLabel(this, QStringLiteral("0 件"), DialogUnits::Rect(530, 9, 24, 9),
+                          Qt::AlignRight, QStringLiteral("count"));
     m_count->setAccessibleName(QStringLiteral("該当件数"));
     // Centred in the header strip rather than hanging from its top edge.
     for (QLabel* label : {m_caption, m_countHeading, m_count})
@@ -93,7 +93,8 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::ApplySelection(int category)
 {
-    Select([category](const SampleRecord& r) { return CategoryMask::HasCategory(r.mask, category); });
+    Select(
+        [category](const SampleRecord& r) { return CategoryMask::HasCategory(r.mask, category); });
 }
 
 void SamplePage::ApplyAllTicked(const QString& selectionMask)
@@ -178,12 +179,14 @@ void SamplePage::OpenShown(int match)
     if (!m_matches.contains(match))
         return;
     const QString name = m_matches.at(match).pdfName;
-    const DocumentOpener::Result result = DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
+    const DocumentOpener::Result result =
+        DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
     if (result != DocumentOpener::Result::Opened)
         emit DocumentFailed(name, result);
 }
 
-QLabel* SamplePage::AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName)
+QLabel* SamplePage::AddPicture(const QPixmap& picture, QPoint topLeft,
+                               const QString& accessibleName)
 {
     auto* label = new QLabel(this);
     label->setPixmap(picture);

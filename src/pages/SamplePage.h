@@ -23,19 +23,20 @@ class SamplePage : public QWidget
 {
     Q_OBJECT
 public:
-    enum class DisplayRule {
+    enum class DisplayRule
+    {
         Text,     // the record's text as it is
         Numbered, // catalogue number first, and the PDF's name when it is missing
     };
 
     struct Parameters
     {
-        QColor colour;                   // behind the selector column
-        QString folder;                  // document sub-folder of the samples
-        QList<SampleRecord> catalogue;   // in the order matches are listed
+        QColor colour;                 // behind the selector column
+        QString folder;                // document sub-folder of the samples
+        QList<SampleRecord> catalogue; // in the order matches are listed
         DisplayRule display = DisplayRule::Text;
-        int topButtonY = 203;            // dialog units; the numbered pages sit it lower
-        QList<QRect> extraBlocks;        // further block-coloured rectangles, pixels
+        int topButtonY = 203;     // dialog units; the numbered pages sit it lower
+        QList<QRect> extraBlocks; // further block-coloured rectangles, pixels
     };
 
     static constexpr QColor HeaderColour{51, 51, 51};

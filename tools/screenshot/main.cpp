@@ -1,11 +1,14 @@
 // Renders the main window offscreen, one PNG per tab, each in a state a user would
 // reach, so the program can be looked at without a display.
-#include "Ctavoru_2Dlg.h"
+#include "CDlgTabKomoku2.h"
+#include "CheckGroup.h"
 #include "ColouredTabBar.h"
+#include "Ctavoru_2Dlg.h"
 #include "FieldTable.h"
 #include "SamplePage.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QTextStream>
 
@@ -19,6 +22,13 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
         page->SetCaption(FieldTable::Caption(0));
         page->ApplySelection(0);
         break;
+    case 1:
+        // Two humanities ticks: four matches, and only the boxes that still match stay live.
+        if (auto* komoku2 = qobject_cast<CDlgTabKomoku2*>(page)) {
+            for (int id : {1003, 1007})
+                komoku2->Box(CheckGroup::PositionOf(id))->click();
+        }
+        break;
     default:
         break;
     }
@@ -30,7 +40,8 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 
     Ctavoru_2Dlg window;

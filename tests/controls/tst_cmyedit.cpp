@@ -1,0 +1,152 @@
+#include "CMyEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+
+namespace {
+const QString Sample = QStringLiteral(
+    "\u3000一段落目の文章です。とても長い文章が続きます。\r\n\u3000二段落目の文章です。");
+const QString SampleShown = QStringLiteral(
+    "\u3000一段落目の文章です。とても長い文章が続きます。\n\u3000二段落目の文章です。");
+} // namespace
+
+class TestCMyEdit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void doubleClickSelectsEverything_data();
+    void doubleClickSelectsEverything();
+    void doubleClickOnEmptyBoxTakesFocusOnly();
+    void editingChangesNothing_data();
+    void editingChangesNothing();
+    void copyGivesWholeSample();
+    void newTextStartsAtFirstLine();
+    void placeholdersStandOutButCopyUnchanged();
+
+private:
+    QWidget* m_window = nullptr;
+    CMyEdit* m_edit = nullptr;
+    QLineEdit* m_other = nullptr;
+};
+
+void TestCMyEdit::init()
+{
+    m_window = new QWidget;
+    m_window->resize(600, 400);
+    m_edit = new CMyEdit(m_window);
+    m_edit->setGeometry(10, 10, 300, 120);
+    m_other = new QLineEdit(m_window);
+    m_other->setGeometry(10, 200, 100, 20);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_other->setFocus();
+}
+
+void TestCMyEdit::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestCMyEdit::doubleClickSelectsEverything_data()
+{
+    QTest::addColumn<QPoint>("where");
+    QTest::newRow("on the first word") << QPoint(20, 10);
+    QTest::newRow("in the middle") << QPoint(150, 40);
+    QTest::newRow("below the text") << QPoint(200, 100);
+}
+
+void TestCMyEdit::doubleClickSelectsEverything()
+{
+    QFETCH(QPoint, where);
+    m_edit->SetSampleText(Sample);
+    QVERIFY(!m_edit->hasFocus());
+    QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, where);
+    QVERIFY(m_edit->hasFocus());
+    QCOMPARE(m_edit->textCursor().selection().toPlainText(), SampleShown);
+}
+
+void TestCMyEdit::doubleClickOnEmptyBoxTakesFocusOnly()
+{
+    m_edit->SetSampleText(QString());
+    QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QVERIFY(m_edit->hasFocus());
+    QVERIFY(!m_edit->textCursor().hasSelection());
+}
+
+void TestCMyEdit::editingChangesNothing_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("typing") << QKeySequence() << QStringLiteral("abc");
+    QTest::newRow("paste") << QKeySequence(QKeySequence::Paste) << QString();
+    QTest::newRow("cut") << QKeySequence(QKeySequence::Cut) << QString();
+    QTest::newRow("delete") << QKeySequence(Qt::Key_Delete) << QString();
+    QTest::newRow("backspace") << QKeySequence(Qt::Key_Backspace) << QString();
+}
+
+void TestCMyEdit::editingChangesNothing()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, typed);
+    QGuiApplication::clipboard()->setText(QStringLiteral("貼り付け"));
+    m_edit->SetSampleText(Sample);
+    QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    if (!typed.isEmpty())
+        QTest::keyClicks(m_edit, typed);
+    else
+        QTest::keySequence(m_edit, keys);
+    QCOMPARE(m_edit->toPlainText(), SampleShown);
+    QCOMPARE(m_edit->SampleText(), Sample);
+}
+
+void TestCMyEdit::copyGivesWholeSample()
+{
+    m_edit->SetSampleText(Sample);
+    QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(m_edit, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), SampleShown);
+}
+
+void TestCMyEdit::newTextStartsAtFirstLine()
+{
+    QString longText;
+    for (int i = 0; i < 30; ++i)
+        longText += QStringLiteral("\u3000第%1段落の文章です。\r\n").arg(i);
+    longText += QStringLiteral("\u3000終わり。");
+    m_edit->SetSampleText(longText);
+    QScrollBar* bar = m_edit->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    m_edit->SetSampleText(longText + QStringLiteral("\r\n\u3000追加。"));
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(m_edit->cursorForPosition(QPoint(5, 5)).block().blockNumber(), 0);
+}
+
+void TestCMyEdit::placeholdersStandOutButCopyUnchanged()
+{
+    const QString filled = QStringLiteral("\u3000評定平均値は○．○、学年○○○名中○位である。");
+    m_edit->SetSampleText(filled);
+    const QList<QTextEdit::ExtraSelection> marks = m_edit->extraSelections();
+    QCOMPARE(marks.size(), 6);
+    for (const QTextEdit::ExtraSelection& mark : marks) {
+        QCOMPARE(mark.cursor.selectedText(), QStringLiteral("○"));
+        QVERIFY(mark.format.foreground().color() != m_edit->palette().color(QPalette::Text));
+    }
+    QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    QCOMPARE(m_edit->textCursor().selection().toPlainText(), filled);
+    // A text without marks leaves no stale highlight behind.
+    m_edit->SetSampleText(Sample);
+    QVERIFY(m_edit->extraSelections().isEmpty());
+}
+
+QTEST_MAIN(TestCMyEdit)
+#include "tst_cmyedit.moc"

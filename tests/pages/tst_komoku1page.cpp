@@ -1,0 +1,382 @@
+#include "CDlgTabKomoku1.h"
+#include "CMyEdit.h"
+#include "CatalogueData.h"
+#include "ClickableLabel.h"
+#include "DocumentOpener.h"
+#include "FieldSelector.h"
+#include "FieldTable.h"
+#include "MultiLineButton.h"
+#include "PagerScrollBar.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+const QList<SampleRecord>& Records()
+{
+    return CatalogueData::ForFolder(QStringLiteral("koumoku1")).records;
+}
+
+} // namespace
+
+// Tab 0 driven through its widgets, as a user would.
+class TestKomoku1Page : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void literatureFieldPagesAndOpens();
+    void psychologyBottomButtonAtPosition1();
+    void emptyFieldsDisableEverything_data();
+    void emptyFieldsDisableEverything();
+    void arrowPopupOpensWhereLabelsDoes_data();
+    void arrowPopupOpensWhereLabelsDoes();
+    void dismissingPopupChangesNothing();
+    void everyFieldCanBeChosen();
+    void keysOnThePager_data();
+    void keysOnThePager();
+    void wheelMovesOneMatchPerMessage();
+    void dragFollowsTheThumb();
+    void clickOnSurfaceFocusesPager();
+    void missingDocumentIsReported();
+
+private:
+    // Chooses `field` the way a user does: its faculty's label, then its menu item.
+    void Choose(int field, bool viaArrow = false);
+    void VerifyShows(int top, int bottom);
+    void Wheel(int delta);
+
+    CDlgTabKomoku1* m_page = nullptr;
+    QTemporaryDir m_documents;
+    QList<QUrl> m_handed;
+};
+
+void TestKomoku1Page::init()
+{
+    m_handed.clear();
+    DocumentOpener::SetDocumentFolder(m_documents.path());
+    QDir(m_documents.path()).mkpath(QStringLiteral("bunrei_pdf/koumoku1"));
+    for (const SampleRecord& r : Records()) {
+        QFile f(
+            QDir(m_documents.path()).filePath(QStringLiteral("bunrei_pdf/koumoku1/") + r.pdfName));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    DocumentOpener::SetLauncher([this](const QUrl& url) {
+        m_handed << url;
+        return true;
+    });
+    m_page = new CDlgTabKomoku1;
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+}
+
+void TestKomoku1Page::cleanup()
+{
+    delete m_page;
+    m_page = nullptr;
+}
+
+void TestKomoku1Page::Choose(int field, bool viaArrow)
+{
+    const int faculty = FieldTable::fields().at(field).faculty;
+    FieldSelector* selector = m_page->Selector();
+    QTest::mouseClick(viaArrow ? selector->Arrow(faculty) : selector->Label(faculty),
+                      Qt::LeftButton);
+    if (!selector->EntryAt(faculty).popup) {
+        QVERIFY(!selector->OpenMenu());
+        return;
+    }
+    QMenu* menu = selector->OpenMenu();
+    QVERIFY(menu);
+    QVERIFY(menu->isVisible());
+    const QList<QAction*> items = [&] {
+        QList<QAction*> list;
+        for (QAction* a : menu->actions())
+            if (!a->isSeparator())
+                list << a;
+        return list;
+    }();
+    QAction* chosen = nullptr;
+    for (QAction* a : items)
+        if (a->text() == FieldTable::fields().at(field).name)
+            chosen = a;
+    QVERIFY(chosen);
+    chosen->trigger();
+    menu->close();
+}
+
+void TestKomoku1Page::VerifyShows(int top, int bottom)
+{
+    QCOMPARE(m_page->TopSlot()->SampleText(), top >= 0 ? Records().at(top).text : QString());
+    QCOMPARE(m_page->BottomSlot()->SampleText(),
+             bottom >= 0 ? Records().at(bottom).text : QString());
+    QCOMPARE(m_page->TopButton()->isEnabled(), top >= 0);
+    QCOMPARE(m_page->BottomButton()->isEnabled(), bottom >= 0);
+    QCOMPARE(m_page->TopPdfName(), top >= 0 ? Records().at(top).pdfName : QString());
+    QCOMPARE(m_page->BottomPdfName(), bottom >= 0 ? Records().at(bottom).pdfName : QString());
+}
+
+void TestKomoku1Page::Wheel(int delta)
+{
+    const QPoint at(150, 300);
+    QWheelEvent event(at, m_page->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m_page, &event);
+}
+
+void TestKomoku1Page::startState()
+{
+    QCOMPARE(m_page->CaptionLabel()->text(), QString());
+    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("0 件"));
+    VerifyShows(-1, -1);
+    QVERIFY(m_page->ScrollBar()->isEnabled());
+    QCOMPARE(m_page->ScrollBar()->maximum(), 0);
+    // Paging before any choice shows nothing.
+    Wheel(-120);
+    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    VerifyShows(-1, -1);
+    QCOMPARE(m_page->TopButton()->text(), QStringLiteral("左記文例をPDFで表示"));
+}
+
+void TestKomoku1Page::literatureFieldPagesAndOpens()
+{
+    Choose(0);
+    QCOMPARE(m_page->CaptionLabel()->text(), QStringLiteral("文学部　＞　文学分野"));
+    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
+    VerifyShows(0, 3);
+    QVERIFY(m_page->ScrollBar()->isEnabled());
+    QCOMPARE(m_page->ScrollBar()->minimum(), 0);
+    QCOMPARE(m_page->ScrollBar()->maximum(), 1);
+    QCOMPARE(m_page->ScrollBar()->value(), 0);
+
+    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    VerifyShows(3, 4);
+    QTest::mouseClick(m_page->TopButton(), Qt::LeftButton);
+    QCOMPARE(m_handed.size(), 1);
+    QCOMPARE(m_handed.first().fileName(), QStringLiteral("koumoku1_132.pdf"));
+    QCOMPARE(
+        m_handed.first().toLocalFile(),
+        QDir(m_documents.path()).filePath(QStringLiteral("bunrei_pdf/koumoku1/koumoku1_132.pdf")));
+
+    // Choosing the same field again starts over at the first two.
+    Choose(0);
+    QCOMPARE(m_page->ScrollBar()->value(), 0);
+    VerifyShows(0, 3);
+}
+
+void TestKomoku1Page::psychologyBottomButtonAtPosition1()
+{
+    Choose(2);
+    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
+    VerifyShows(6, 7);
+    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(m_page->ScrollBar()->value(), 1);
+    VerifyShows(7, 8);
+    QTest::mouseClick(m_page->BottomButton(), Qt::LeftButton);
+    QCOMPARE(m_handed.size(), 1);
+    QCOMPARE(m_handed.first().fileName(), QStringLiteral("koumoku1_239.pdf"));
+}
+
+void TestKomoku1Page::emptyFieldsDisableEverything_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("英語学分野") << 3 << QStringLiteral("外国語学部　＞　英語学分野");
+    QTest::newRow("医学・歯学部 by its label")
+        << 33 << QStringLiteral("医学・歯学部　＞　医学・歯学分野");
+}
+
+void TestKomoku1Page::emptyFieldsDisableEverything()
+{
+    QFETCH(int, field);
+    Choose(1); // something to leave behind first
+    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    Choose(field);
+    QTEST(m_page->CaptionLabel()->text(), "caption");
+    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("0 件"));
+    VerifyShows(-1, -1);
+    QVERIFY(!m_page->ScrollBar()->isEnabled());
+    QCOMPARE(m_page->ScrollBar()->maximum(), 0);
+    Wheel(-120);
+    VerifyShows(-1, -1);
+
+    Choose(0);
+    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
+    QVERIFY(m_page->ScrollBar()->isEnabled());
+    QCOMPARE(m_page->ScrollBar()->value(), 0);
+    QCOMPARE(m_page->ScrollBar()->maximum(), 1);
+    VerifyShows(0, 3);
+}
+
+void TestKomoku1Page::arrowPopupOpensWhereLabelsDoes_data()
+{
+    QTest::addColumn<int>("faculty");
+    QTest::newRow("人文・教養・人間科学部") << 2;
+    QTest::newRow("工学部") << 9;
+    QTest::newRow("文系・理系共通") << 15;
+}
+
+void TestKomoku1Page::arrowPopupOpensWhereLabelsDoes()
+{
+    QFETCH(int, faculty);
+    FieldSelector* selector = m_page->Selector();
+    QTest::mouseClick(selector->Label(faculty), Qt::LeftButton);
+    QMenu* fromLabel = selector->OpenMenu();
+    QVERIFY(fromLabel);
+    const QPoint labelPlace = fromLabel->pos();
+    const QStringList labelItems = [&] {
+        QStringList names;
+        for (QAction* a : fromLabel->actions())
+            names << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return names;
+    }();
+    fromLabel->close();
+
+    QTest::mouseClick(selector->Arrow(faculty), Qt::LeftButton);
+    QMenu* fromArrow = selector->OpenMenu();
+    QVERIFY(fromArrow);
+    QCOMPARE(fromArrow->pos(), labelPlace);
+    // At the label's left edge, 14 px below its top.
+    QCOMPARE(labelPlace, selector->Label(faculty)->mapToGlobal(QPoint(0, 14)));
+    QStringList arrowItems;
+    for (QAction* a : fromArrow->actions())
+        arrowItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(arrowItems, labelItems);
+    // Items in table order with a separator between each two.
+    QStringList expected;
+    for (int field : FieldTable::faculties().at(faculty).fields) {
+        if (!expected.isEmpty())
+            expected << QStringLiteral("-");
+        expected << FieldTable::fields().at(field).name;
+    }
+    QCOMPARE(arrowItems, expected);
+    fromArrow->close();
+}
+
+void TestKomoku1Page::dismissingPopupChangesNothing()
+{
+    Choose(0);
+    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    FieldSelector* selector = m_page->Selector();
+    QTest::mouseClick(selector->Label(9), Qt::LeftButton);
+    QMenu* menu = selector->OpenMenu();
+    QVERIFY(menu);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!selector->OpenMenu());
+    QCOMPARE(m_page->CaptionLabel()->text(), QStringLiteral("文学部　＞　文学分野"));
+    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
+    QCOMPARE(m_page->ScrollBar()->value(), 1);
+    VerifyShows(3, 4);
+}
+
+void TestKomoku1Page::everyFieldCanBeChosen()
+{
+    for (int field = 0; field < FieldTable::FieldCount; ++field) {
+        for (bool viaArrow : {false, true}) {
+            Choose(field, viaArrow);
+            QCOMPARE(m_page->CaptionLabel()->text(), FieldTable::Caption(field));
+            int expected = 0;
+            for (const SampleRecord& r : Records())
+                expected += r.mask.mid(field, 1) == QStringLiteral("1") ? 1 : 0;
+            QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("%1 件").arg(expected));
+            QCOMPARE(expected, field <= 2 ? 3 : 0);
+        }
+    }
+}
+
+void TestKomoku1Page::keysOnThePager_data()
+{
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expected");
+    // Field 1 has records 1, 2 and 5: positions 0 and 1.
+    QTest::newRow("down") << 1 << 0 << int(Qt::Key_Down) << 1;
+    QTest::newRow("down at the end") << 1 << 1 << int(Qt::Key_Down) << 1;
+    QTest::newRow("up") << 1 << 1 << int(Qt::Key_Up) << 0;
+    QTest::newRow("page down clamps") << 1 << 0 << int(Qt::Key_PageDown) << 1;
+    QTest::newRow("page up clamps") << 1 << 1 << int(Qt::Key_PageUp) << 0;
+    QTest::newRow("end is one step") << 1 << 0 << int(Qt::Key_End) << 1;
+    QTest::newRow("home is one step") << 1 << 1 << int(Qt::Key_Home) << 0;
+}
+
+void TestKomoku1Page::keysOnThePager()
+{
+    QFETCH(int, field);
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, expected);
+    Choose(field);
+    if (start > 0)
+        m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    m_page->ScrollBar()->setFocus();
+    QTest::keyClick(m_page->ScrollBar(), Qt::Key(key));
+    QCOMPARE(m_page->ScrollBar()->value(), expected);
+    const QList<int> matches = {1, 2, 5};
+    VerifyShows(matches.at(expected), matches.at(expected + 1));
+}
+
+void TestKomoku1Page::wheelMovesOneMatchPerMessage()
+{
+    Choose(0);
+    Wheel(-1200); // one fast turn
+    QCOMPARE(m_page->ScrollBar()->value(), 1);
+    VerifyShows(3, 4);
+    Wheel(-120);
+    QCOMPARE(m_page->ScrollBar()->value(), 1);
+    Wheel(15);
+    QCOMPARE(m_page->ScrollBar()->value(), 0);
+    VerifyShows(0, 3);
+    // A sideways wheel is not a paging request.
+    const QPoint at(150, 300);
+    QWheelEvent sideways(at, m_page->mapToGlobal(at), QPoint(), QPoint(-120, 0), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m_page, &sideways);
+    QCOMPARE(m_page->ScrollBar()->value(), 0);
+}
+
+void TestKomoku1Page::dragFollowsTheThumb()
+{
+    Choose(2);
+    m_page->ScrollBar()->setSliderDown(true);
+    m_page->ScrollBar()->setSliderPosition(1);
+    QCOMPARE(m_page->Pager().position(), 1);
+    VerifyShows(7, 8);
+    m_page->ScrollBar()->setSliderPosition(0);
+    m_page->ScrollBar()->setSliderDown(false);
+    VerifyShows(6, 7);
+}
+
+void TestKomoku1Page::clickOnSurfaceFocusesPager()
+{
+    m_page->TopSlot()->setFocus();
+    QTest::mouseClick(m_page, Qt::LeftButton, {}, QPoint(600, 100));
+    QVERIFY(m_page->ScrollBar()->hasFocus());
+}
+
+void TestKomoku1Page::missingDocumentIsReported()
+{
+    QFile::remove(
+        QDir(m_documents.path()).filePath(QStringLiteral("bunrei_pdf/koumoku1/koumoku1_057.pdf")));
+    QSignalSpy failed(m_page, &SamplePage::DocumentFailed);
+    Choose(0);
+    QTest::mouseClick(m_page->TopButton(), Qt::LeftButton);
+    QVERIFY(m_handed.isEmpty());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().at(0).toString(), QStringLiteral("koumoku1_057.pdf"));
+    QTest::mouseClick(m_page->BottomButton(), Qt::LeftButton);
+    QCOMPARE(m_handed.size(), 1);
+    QCOMPARE(failed.size(), 1);
+}
+
+QTEST_MAIN(TestKomoku1Page)
+#include "tst_komoku1page.moc"
