@@ -1,5 +1,6 @@
 #include "CategoryCaptions.h"
 
+#include "CheckGroup.h"
 #include "FieldTable.h"
 
 #include <QList>
@@ -18,46 +19,42 @@ const QList<Page>& Pages()
     static const QList<Page> pages = {
         {QStringLiteral("koumoku1"), QStringLiteral("【項目別推薦文】推薦・志望理由"),
          QColor(255, 0, 102)},
-        {QStringLiteral("koumoku2"), QStringLiteral("【項目別推薦文】学業／人物／課外活動"),
-         QColor(51, 153, 255)},
+        {QStringLiteral("koumoku2"), QString(), QColor(51, 153, 255)},
         {QStringLiteral("gakubu"), QStringLiteral("【学部別推薦文】"), QColor(143, 213, 0)},
         {QStringLiteral("jiko"), QStringLiteral("【自己推薦文】"), QColor(255, 153, 0)},
     };
     return pages;
 }
 
-// The check boxes of the academics/character/activities page in mask order, under the
-// headings their groups stand beneath.
-struct CheckGroup
+// The main heading a group of tick boxes stands under ("【項目別推薦文】学業"; the
+// science boxes share the humanities one) and the line under it ("文系"), if any.
+struct GroupHeadings
 {
-    QString heading;
-    QStringList captions;
+    QString main;
+    QString sub;
 };
 
-const QList<CheckGroup>& CheckGroups()
+GroupHeadings HeadingsOf(CheckGroup::Group group)
 {
-    static const QStringList academics = {
-        QStringLiteral("特に優れた科目・関心のある科目"),
-        QStringLiteral("思考・判断"),
-        QStringLiteral("技能・表現"),
-        QStringLiteral("知識・理解"),
-        QStringLiteral("成績"),
-        QStringLiteral("資格"),
-        QStringLiteral("努力"),
-    };
-    static const QList<CheckGroup> groups = {
-        {QStringLiteral("学業（文系）"), academics},
-        {QStringLiteral("学業（理系）"), academics},
-        {QStringLiteral("人物（文系・理系共通）"),
-         {QStringLiteral("明朗快活"), QStringLiteral("誠実・正義感"), QStringLiteral("協調性"),
-          QStringLiteral("責任感"), QStringLiteral("公正さ・判断力"), QStringLiteral("意思・信念"),
-          QStringLiteral("自律・努力"), QStringLiteral("学問的資質"),
-          QStringLiteral("生活態度・健康"), QStringLiteral("趣味・特技"), QStringLiteral("将来像"),
-          QStringLiteral("積極性・リーダーシップ")}},
-        {QStringLiteral("課外活動（文系・理系共通）"),
-         {QStringLiteral("校外活動"), QStringLiteral("クラブ活動"),
-          QStringLiteral("委員会活動・各種係"), QStringLiteral("校内活動")}},
-    };
+    GroupHeadings found;
+    for (int g = group; g >= 0 && found.main.isEmpty(); --g) {
+        for (const CheckGroup::Heading& heading : CheckGroup::Headings(CheckGroup::Group(g))) {
+            if (heading.main && found.main.isEmpty())
+                found.main = heading.text;
+            else if (!heading.main && g == group)
+                found.sub = heading.text;
+        }
+    }
+    return found;
+}
+
+QList<CheckGroup::Group> TickedGroups(const QString& mask)
+{
+    QList<CheckGroup::Group> groups;
+    for (int p = 0; p < CheckGroup::BoxCount; ++p) {
+        if (p < mask.size() && mask.at(p) == u'1' && !groups.contains(CheckGroup::BoxAt(p).group))
+            groups << CheckGroup::BoxAt(p).group;
+    }
     return groups;
 }
 
@@ -90,8 +87,18 @@ bool Filed(const QString& mask, int position)
 
 } // namespace
 
-QString CategoryCaptions::PageTitle(const QString& folder)
+QString CategoryCaptions::PageTitle(const QString& folder, const QString& mask)
 {
+    // Tab 1 titles each group of boxes on its own: name those the record is filed under.
+    if (folder == QStringLiteral("koumoku2")) {
+        QStringList titles;
+        for (CheckGroup::Group group : TickedGroups(mask)) {
+            const QString main = HeadingsOf(group).main;
+            if (!titles.contains(main))
+                titles << main;
+        }
+        return titles.join(u'\u3000');
+    }
     for (const Page& page : Pages()) {
         if (page.folder == folder)
             return page.title;
@@ -118,15 +125,18 @@ QList<CategoryCaptions::Category> CategoryCaptions::Categories(const QString& fo
                 lines << Category{FieldTable::Caption(i)};
         }
     } else if (folder == QStringLiteral("koumoku2")) {
-        int position = 0;
-        for (const CheckGroup& group : CheckGroups()) {
+        for (CheckGroup::Group group : TickedGroups(mask)) {
+            const GroupHeadings headings = HeadingsOf(group);
+            // "【項目別推薦文】学業" and "文系" read "学業（文系）".
+            QString name = headings.main.section(u'】', -1);
+            if (!headings.sub.isEmpty())
+                name += u'（' + headings.sub + u'）';
             QStringList ticked;
-            for (const QString& caption : group.captions) {
-                if (Filed(mask, position++))
-                    ticked << caption;
+            for (int p : CheckGroup::Positions(group)) {
+                if (p < mask.size() && mask.at(p) == u'1')
+                    ticked << CheckGroup::BoxAt(p).caption;
             }
-            if (!ticked.isEmpty())
-                lines << Category{group.heading, ticked.join(u'、')};
+            lines << Category{name, ticked.join(u'、')};
         }
     } else if (folder == QStringLiteral("jiko")) {
         const QStringList& faculties = SelfRecommendationFaculties();

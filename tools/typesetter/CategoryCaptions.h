@@ -6,18 +6,20 @@
 #include <QStringList>
 
 // How each page titles itself and names a record's categories, for the headings of
-// the typeset samples.
+// the typeset samples. Tab 2 and tab 3 have no title text of their own in the
+// program's tables; their titles here follow the tab captions.
 class CategoryCaptions
 {
 public:
-    // The page's title banner text; empty for an unknown folder.
-    static QString PageTitle(const QString& folder);
+    // The title banner text the page shows above the record's categories; empty for
+    // an unknown folder.
+    static QString PageTitle(const QString& folder, const QString& mask);
     // The colour of the page's tab.
     static QColor TabColour(const QString& folder);
     struct Category
     {
-        QString name;   // a field's or faculty's caption, or a group of check boxes
-        QString detail; // the ticked check boxes of that group
+        QString name;   // a field's or faculty's caption, or a group of tick boxes
+        QString detail; // the ticked boxes of that group
     };
 
     // The categories `mask` files a record under, as the page names them.

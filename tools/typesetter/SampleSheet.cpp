@@ -23,7 +23,7 @@ bool SampleSheet::Write(const QString& folder, const SampleRecord& record, const
                         QString* error)
 {
     PdfComposer composer(LeftMargin, TopMargin, TextWidth, PdfComposer::PageHeight - BottomMargin);
-    const QString title = CategoryCaptions::PageTitle(folder);
+    const QString title = CategoryCaptions::PageTitle(folder, record.mask);
     const QList<CategoryCaptions::Category> categories =
         CategoryCaptions::Categories(folder, record.mask);
 
