@@ -60,7 +60,9 @@ bool GuideSource::Parse(const QString& source, QStringList* errors)
             blocks << Block{Block::Kind::Subtitle, rest};
         } else if (line.startsWith(QStringLiteral("> "))) {
             blocks << Block{Block::Kind::Note, rest};
-        } else if (line.trimmed() == QStringLiteral("----")) {
+        } else if (line == QStringLiteral("{contents}")) {
+            blocks << Block{Block::Kind::Contents};
+        } else if (line == QStringLiteral("----")) {
             blocks << Block{Block::Kind::PageBreak};
         } else if (OpensItem(line)) {
             blocks << Block{Block::Kind::Item, line};

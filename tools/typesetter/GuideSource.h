@@ -20,6 +20,7 @@
 //                               a picture rendered by the build; crop and marks are
 //                               in the window's own pixels, width in percent
 //   ----                        a page break
+//   {contents}                  the list of sections with their page numbers
 class GuideSource
 {
 public:
@@ -41,7 +42,8 @@ public:
             Item,
             Note,
             Picture,
-            PageBreak
+            PageBreak,
+            Contents
         };
         Kind kind;
         QString text;

@@ -9,6 +9,8 @@
 #include <QSaveFile>
 #include <QTextLayout>
 
+#include <cmath>
+
 namespace {
 
 // Twenty device units to the point: Qt rounds a face's size to whole device pixels,
@@ -135,6 +137,45 @@ void PdfComposer::Justify(Item* item, const QFont& font, qreal width) const
     single->endLayout();
     item->layout = single;
     item->line = 0;
+}
+
+void PdfComposer::Pair(const QString& left, const QString& right, const TextStyle& style)
+{
+    const QFontMetricsF metrics(style.font, m_writer.get());
+    const qreal em = style.font.pointSizeF();
+    const qreal baseline =
+        (style.pitch - em) / 2 + em * metrics.ascent() / (metrics.ascent() + metrics.descent());
+    KeepTogether(style.pitch);
+    const QString texts[] = {left, right};
+    qreal ends[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        auto layout = std::make_shared<QTextLayout>(texts[i], style.font, m_writer.get());
+        layout->beginLayout();
+        QTextLine line = layout->createLine();
+        line.setLineWidth(m_width * K);
+        line.setPosition(QPointF(0, 0));
+        layout->endLayout();
+        const qreal x = i == 0 ? m_left : m_left + m_width - line.naturalTextWidth() / K;
+        ends[i] = i == 0 ? x + line.naturalTextWidth() / K : x;
+        Item item{Item::Kind::Line};
+        item.page = m_page;
+        item.rect = QRectF(x, m_y + baseline, 0, 0);
+        item.layout = layout;
+        item.colour = style.colour;
+        m_items.push_back(std::move(item));
+    }
+    // A dotted leader, the dots on a grid common to every line so they stand in columns.
+    const qreal step = 4;
+    const qreal dot = 0.8;
+    for (qreal x = std::ceil((ends[0] + 6 - m_left) / step) * step + m_left; x + dot < ends[1] - 6;
+         x += step) {
+        Item item{Item::Kind::Block};
+        item.page = m_page;
+        item.rect = QRectF(x, m_y + baseline - dot, dot, dot);
+        item.colour = QColor(150, 150, 150);
+        m_items.push_back(std::move(item));
+    }
+    m_y += style.pitch;
 }
 
 void PdfComposer::Space(qreal height)

@@ -59,6 +59,8 @@ public:
 
     // A paragraph, broken by Unicode rules (no line opens with a closing mark).
     void Paragraph(const QString& text, const TextStyle& style);
+    // One line: `left` set from the left edge, `right` flush with the right edge.
+    void Pair(const QString& left, const QString& right, const TextStyle& style);
     void Space(qreal height);
     // A rule `thickness` thick, `indent` from the left edge and `length` long (0: to the right
     // edge).
@@ -71,6 +73,8 @@ public:
     void KeepTogether(qreal height);
     void PageBreak();
     qreal Remaining() const;
+    // The page now being filled, from 0.
+    int Page() const { return m_page; }
 
     // Writes the laid-out pages to `path`; `error` gets the reason on failure.
     bool Write(const QString& path, const QString& title, const PageFurniture& furniture,

@@ -64,7 +64,40 @@ UsageGuide::UsageGuide(QString pictureFolder, qreal pictureScale)
 
 bool UsageGuide::Write(const GuideSource& source, const QString& path, QString* error) const
 {
-    PdfComposer composer(LeftMargin, TopMargin, TextWidth, PdfComposer::PageHeight - BottomMargin);
+    // The contents name the pages their sections land on: lay out once to find them,
+    // then again with them (the contents take the same room either way).
+    QList<int> sectionPages;
+    std::unique_ptr<PdfComposer> composer;
+    for (int pass = 0; pass < 2; ++pass) {
+        composer = std::make_unique<PdfComposer>(LeftMargin, TopMargin, TextWidth,
+                                                 PdfComposer::PageHeight - BottomMargin);
+        QList<int> found;
+        if (!Compose(source, sectionPages, composer.get(), &found, error))
+            return false;
+        sectionPages = found;
+    }
+
+    const auto furniture = [](QPainter& painter, int page, int) {
+        if (page == 0)
+            return;
+        const qreal head = TopMargin - 34;
+        PdfComposer::DrawText(painter, QRectF(LeftMargin, head - 12, TextWidth, 12),
+                              Qt::AlignRight | Qt::AlignBottom, RunningHead,
+                              PdfComposer::Gothic(7.5), Grey);
+        PdfComposer::DrawRule(painter, QRectF(LeftMargin, head + 3, TextWidth, 0.4),
+                              QColor(160, 160, 160));
+        PdfComposer::DrawText(painter,
+                              QRectF(0, PdfComposer::PageHeight - 58, PdfComposer::PageWidth, 14),
+                              Qt::AlignHCenter | Qt::AlignBottom, QString::number(page + 1),
+                              PdfComposer::Gothic(8.5), Grey);
+    };
+    return composer->Write(path, RunningHead, furniture, error);
+}
+
+bool UsageGuide::Compose(const GuideSource& source, const QList<int>& sectionPages,
+                         PdfComposer* target, QList<int>* foundPages, QString* error) const
+{
+    PdfComposer& composer = *target;
     using Style = PdfComposer::TextStyle;
     const Style title{PdfComposer::Gothic(24), 38, Ink, Qt::AlignLeft};
     const Style subtitle{PdfComposer::Gothic(12), 20, Grey, Qt::AlignLeft};
@@ -74,6 +107,7 @@ bool UsageGuide::Write(const GuideSource& source, const QString& path, QString* 
     const Style item{
         PdfComposer::Mincho(BodySize), BodyPitch, Ink, Qt::AlignJustify, BodySize, BodySize};
     const Style note{PdfComposer::Gothic(9), 16, QColor(70, 70, 70), Qt::AlignJustify, BodySize, 0};
+    const Style contents{PdfComposer::Gothic(10), 21, Ink, Qt::AlignLeft};
     const Style caption{PdfComposer::Gothic(8.5), 14, Grey, Qt::AlignHCenter};
 
     for (qsizetype i = 0; i < source.blocks.size(); ++i) {
@@ -92,9 +126,24 @@ bool UsageGuide::Write(const GuideSource& source, const QString& path, QString* 
             composer.Paragraph(block.text, subtitle);
             composer.Space(40);
             break;
+        case GuideSource::Block::Kind::Contents: {
+            composer.Space(6);
+            composer.Paragraph(QStringLiteral("目次"), subsection);
+            composer.Space(6);
+            int n = 0;
+            for (const GuideSource::Block& entry : source.blocks) {
+                if (entry.kind != GuideSource::Block::Kind::Section)
+                    continue;
+                const int page = n < sectionPages.size() ? sectionPages.at(n) + 1 : 0;
+                composer.Pair(entry.text, QString::number(page), contents);
+                ++n;
+            }
+            break;
+        }
         case GuideSource::Block::Kind::Section:
             composer.Space(20);
             composer.KeepTogether(section.pitch + 14 + lead);
+            *foundPages << composer.Page();
             composer.Paragraph(block.text, section);
             composer.Space(4);
             composer.Rule(0.6, QColor(60, 60, 60));
@@ -137,19 +186,5 @@ bool UsageGuide::Write(const GuideSource& source, const QString& path, QString* 
         }
     }
 
-    const auto furniture = [](QPainter& painter, int page, int) {
-        if (page == 0)
-            return;
-        const qreal head = TopMargin - 34;
-        PdfComposer::DrawText(painter, QRectF(LeftMargin, head - 12, TextWidth, 12),
-                              Qt::AlignRight | Qt::AlignBottom, RunningHead,
-                              PdfComposer::Gothic(7.5), Grey);
-        PdfComposer::DrawRule(painter, QRectF(LeftMargin, head + 3, TextWidth, 0.4),
-                              QColor(160, 160, 160));
-        PdfComposer::DrawText(painter,
-                              QRectF(0, PdfComposer::PageHeight - 58, PdfComposer::PageWidth, 14),
-                              Qt::AlignHCenter | Qt::AlignBottom, QString::number(page + 1),
-                              PdfComposer::Gothic(8.5), Grey);
-    };
-    return composer.Write(path, RunningHead, furniture, error);
+    return true;
 }

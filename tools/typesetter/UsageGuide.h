@@ -4,7 +4,6 @@
 #include "PdfComposer.h"
 
 #include <QImage>
-
 #include <QString>
 
 // Typesets the usage guide from its source, with the pictures of the window that the
@@ -25,6 +24,10 @@ private:
         qreal height = 0;
     };
 
+    // Lays the guide out on `composer`, numbering the contents with `sectionPages`;
+    // `foundPages` gets the page each section starts on.
+    bool Compose(const GuideSource& source, const QList<int>& sectionPages, PdfComposer* composer,
+                 QList<int>* foundPages, QString* error) const;
     bool Load(const GuideSource::Block& block, Picture* picture, QString* error) const;
     // Room the start of `block` needs, so that a heading before it stays with it.
     qreal Lead(const GuideSource::Block& block) const;
