@@ -1,5 +1,7 @@
 #include "PdfComposer.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -305,6 +307,7 @@ bool PdfComposer::Write(const QString& path, const QString& title, const PageFur
         return false;
     }
 
+    QDir().mkpath(QFileInfo(path).path());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(m_buffer.data()) < 0 || !file.commit()) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
