@@ -126,6 +126,9 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
             headerSeen[1] = true;
         } else if (key == QStringLiteral("capacity") && ReadNumber(value, &capacity)) {
             headerSeen[2] = true;
+        } else if (key == QStringLiteral("per-category") && ReadNumber(value, &perCategory) &&
+                   perCategory > 0) {
+            // applied once every record is read
         } else if (key == QStringLiteral("placeholders") && value == QStringLiteral("none")) {
             placeholdersAllowed = false;
         } else {
@@ -145,6 +148,7 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
                     .arg(capacity));
 
     QSet<QString> pdfNames;
+    QList<int> filed(width, 0);
     for (qsizetype i = 0; i < pending.size(); ++i) {
         Pending& p = pending[i];
         p.record.text = p.paragraphs.join(ParagraphBreak);
@@ -155,6 +159,15 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
             reasons << QStringLiteral("PDF name '%1' is used by an earlier record")
                            .arg(p.record.pdfName);
         pdfNames.insert(p.record.pdfName);
+        // An editorial limit, not a technical one: past it a category is too long to
+        // page through two samples at a time.
+        const qsizetype positions = perCategory > 0 ? qMin(p.record.mask.size(), width) : 0;
+        for (qsizetype c = 0; c < positions; ++c) {
+            if (p.record.mask.at(c) == u'1' && ++filed[c] == perCategory + 1)
+                reasons << QStringLiteral("category %1 already holds %2 records, the most allowed")
+                               .arg(c)
+                               .arg(perCategory);
+        }
         for (const QString& reason : reasons)
             fail(p.line, QStringLiteral("record %1 (%2): %3").arg(i).arg(p.record.pdfName, reason));
         records.append(p.record);

@@ -12,6 +12,7 @@
 //   catalogue: koumoku1          the page's document folder
 //   width: 46                    categories per mask
 //   capacity: 9                  most records the page may hold
+//   per-category: 200            optional: most records filed under any one category
 //   placeholders: none           optional: forbid the fill-in mark ○
 //
 //   record: koumoku1_057.pdf     one block per record, blank line between blocks
@@ -28,6 +29,7 @@ public:
     QString folder;
     int width = 0;
     int capacity = 0;
+    int perCategory = 0; // 0: no limit beyond the capacity
     bool placeholdersAllowed = true;
     QList<SampleRecord> records;
 

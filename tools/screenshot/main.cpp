@@ -5,6 +5,7 @@
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "FieldTable.h"
+#include "JikoFacultyTable.h"
 #include "SamplePage.h"
 
 #include <QApplication>
@@ -28,6 +29,14 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
             for (int id : {1003, 1007})
                 komoku2->Box(CheckGroup::PositionOf(id))->click();
         }
+        break;
+    case 2:
+        page->SetCaption(FieldTable::Caption(13));
+        page->ApplySelection(13);
+        break;
+    case 3:
+        page->SetCaption(JikoFacultyTable::faculties().at(14).name);
+        page->ApplySelection(14);
         break;
     default:
         break;
