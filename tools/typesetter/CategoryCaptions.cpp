@@ -2,6 +2,7 @@
 
 #include "CheckGroup.h"
 #include "FieldTable.h"
+#include "JikoFacultyTable.h"
 
 #include <QList>
 
@@ -56,28 +57,6 @@ QList<CheckGroup::Group> TickedGroups(const QString& mask)
             groups << CheckGroup::BoxAt(p).group;
     }
     return groups;
-}
-
-const QStringList& SelfRecommendationFaculties()
-{
-    static const QStringList faculties = {
-        QStringLiteral("文学部"),
-        QStringLiteral("外国語学部"),
-        QStringLiteral("人文・教養・人間科学部"),
-        QStringLiteral("教育・教員養成系学部"),
-        QStringLiteral("法学部"),
-        QStringLiteral("経済・経営・商学部"),
-        QStringLiteral("社会・社会福祉学部"),
-        QStringLiteral("国際関係学部"),
-        QStringLiteral("理学部"),
-        QStringLiteral("工学部"),
-        QStringLiteral("農・獣医畜産・水産学部"),
-        QStringLiteral("医学・歯学部"),
-        QStringLiteral("看護・医療・栄養・薬学部"),
-        QStringLiteral("家政・生活学部"),
-        QStringLiteral("芸術学部"),
-    };
-    return faculties;
 }
 
 bool Filed(const QString& mask, int position)
@@ -139,10 +118,10 @@ QList<CategoryCaptions::Category> CategoryCaptions::Categories(const QString& fo
             lines << Category{name, ticked.join(u'、')};
         }
     } else if (folder == QStringLiteral("jiko")) {
-        const QStringList& faculties = SelfRecommendationFaculties();
+        const QList<JikoFacultyTable::Faculty>& faculties = JikoFacultyTable::faculties();
         for (int i = 0; i < faculties.size(); ++i) {
             if (Filed(mask, i))
-                lines << Category{faculties.at(i)};
+                lines << Category{faculties.at(i).name};
         }
     }
     return lines;

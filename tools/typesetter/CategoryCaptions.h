@@ -6,8 +6,7 @@
 #include <QStringList>
 
 // How each page titles itself and names a record's categories, for the headings of
-// the typeset samples. Tab 2 and tab 3 have no title text of their own in the
-// program's tables; their titles here follow the tab captions.
+// the typeset samples.
 class CategoryCaptions
 {
 public:
