@@ -28,7 +28,9 @@ const QList<QColor> TabColours = {QColor(255, 0, 102), QColor(51, 153, 255), QCo
 bool UsageGuide::Load(const GuideSource::Block& block, Picture* picture, QString* error) const
 {
     const QString file = QDir(m_pictureFolder).filePath(block.file);
-    QImage image(file);
+    if (!m_pictures.contains(file))
+        m_pictures.insert(file, QImage(file));
+    QImage image = m_pictures.value(file);
     if (image.isNull()) {
         *error = QStringLiteral("cannot read the picture %1").arg(file);
         return false;

@@ -3,6 +3,7 @@
 #include "GuideSource.h"
 #include "PdfComposer.h"
 
+#include <QHash>
 #include <QImage>
 #include <QString>
 
@@ -33,5 +34,7 @@ private:
     qreal Lead(const GuideSource::Block& block) const;
 
     QString m_pictureFolder;
+    // Each picture is read once, however often the layout asks for it.
+    mutable QHash<QString, QImage> m_pictures;
     qreal m_pictureScale;
 };
