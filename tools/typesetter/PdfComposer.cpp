@@ -20,6 +20,8 @@ namespace {
 // line of so many ems fits its measure.
 constexpr int Resolution = 1440;
 constexpr qreal K = Resolution / 72.0;
+// What a sum of lengths may overshoot the text block by and still count as fitting.
+constexpr qreal Tolerance = 0.01;
 
 const QString MinchoFamily = QStringLiteral("IPAMincho");
 const QString GothicFamily = QStringLiteral("IPAPGothic");
@@ -87,7 +89,7 @@ void PdfComposer::Paragraph(const QString& text, const TextStyle& style)
     const int count = int(indents.size());
     int next = 0;
     while (next < count) {
-        int fits = int((m_bottom - m_y + 0.01) / style.pitch);
+        int fits = int((m_bottom - m_y + Tolerance) / style.pitch);
         const int left = count - next;
         if (fits < left) {
             // Neither a paragraph's first line alone at the foot of a page, nor its
@@ -99,11 +101,11 @@ void PdfComposer::Paragraph(const QString& text, const TextStyle& style)
         }
         if (fits <= 0) {
             PageBreak();
-            fits = std::max(1, int((m_bottom - m_y + 0.01) / style.pitch));
+            fits = std::max(1, int((m_bottom - m_y + Tolerance) / style.pitch));
         }
         for (int i = 0; i < fits && next < count; ++i, ++next) {
             Item item{Item::Kind::Line};
-            item.rect = QRectF(m_left + indents.at(next), m_y + baseline, 0, 0);
+            item.rect = QRectF(m_left + indents.at(next), baseline, 0, 0);
             item.layout = layout;
             item.line = next;
             if (justify && next + 1 < count)
@@ -222,7 +224,7 @@ void PdfComposer::Picture(const QImage& image, qreal width, const QList<Mark>& m
 
 void PdfComposer::KeepTogether(qreal height)
 {
-    if (m_y + height > m_bottom && m_y > m_top)
+    if (m_y + height > m_bottom + Tolerance && m_y > m_top)
         PageBreak();
 }
 
@@ -232,17 +234,12 @@ void PdfComposer::PageBreak()
     m_y = m_top;
 }
 
-qreal PdfComposer::Remaining() const
-{
-    return m_bottom - m_y;
-}
-
 void PdfComposer::Place(Item item, qreal height)
 {
     KeepTogether(height);
     item.page = m_page;
-    if (item.kind != Item::Kind::Line)
-        item.rect.moveTop(m_y);
+    // A line's baseline is given from the top of its own line box.
+    item.rect.moveTop(item.kind == Item::Kind::Line ? m_y + item.rect.top() : m_y);
     m_items.push_back(std::move(item));
     m_y += height;
 }

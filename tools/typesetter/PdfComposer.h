@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QBuffer>
 #include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QString>
-
-#include <QBuffer>
 
 #include <functional>
 #include <memory>
@@ -52,11 +51,6 @@ public:
     PdfComposer(qreal left, qreal top, qreal width, qreal bottom);
     ~PdfComposer();
 
-    qreal Left() const { return m_left; }
-    qreal Width() const { return m_width; }
-    qreal Top() const { return m_top; }
-    qreal Bottom() const { return m_bottom; }
-
     // A paragraph, broken by Unicode rules (no line opens with a closing mark).
     void Paragraph(const QString& text, const TextStyle& style);
     // One line: `left` set from the left edge, `right` flush with the right edge.
@@ -72,7 +66,6 @@ public:
     // Starts a new page unless at least `height` is left on this one.
     void KeepTogether(qreal height);
     void PageBreak();
-    qreal Remaining() const;
     // The page now being filled, from 0.
     int Page() const { return m_page; }
 
@@ -100,7 +93,7 @@ private:
             Picture
         } kind;
         int page = 0;
-        QRectF rect; // points; for a line, the top of its first em at rect.topLeft()
+        QRectF rect; // points; a line has only a left end, on its baseline
         std::shared_ptr<QTextLayout> layout;
         int line = 0;
         QColor colour;
