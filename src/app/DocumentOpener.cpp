@@ -40,7 +40,21 @@ QString DocumentOpener::DocumentFolder()
 {
     if (!FolderOverride().isEmpty())
         return FolderOverride();
-    return ExecutableFolder();
+    static const QString located = LocateDocumentFolder(ExecutableFolder());
+    return located;
+}
+
+QString DocumentOpener::LocateDocumentFolder(const QString& executableFolder)
+{
+    const QDir beside(executableFolder);
+    if (QFileInfo(beside.filePath(QStringLiteral("bunrei_pdf"))).isDir() ||
+        QFileInfo(beside.filePath(QStringLiteral("riyou.pdf"))).isFile())
+        return QDir::cleanPath(executableFolder);
+    const QString installed =
+        QDir::cleanPath(beside.filePath(QStringLiteral(KIRAVELO_INSTALLED_DOCUMENTS)));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return QDir::cleanPath(executableFolder);
 }
 
 QString DocumentOpener::SampleRelativePath(const QString& folder, const QString& fileName)

@@ -7,7 +7,8 @@
 #include <functional>
 
 // Finds the program's documents (the usage guide and one PDF per sample, in a
-// folder tree beside the executable) and hands them to the desktop's viewer.
+// folder tree beside the executable in the build, or in the installed data folder)
+// and hands them to the desktop's viewer.
 class DocumentOpener
 {
 public:
@@ -23,8 +24,12 @@ public:
 
     // Folder of the running executable, without a trailing separator.
     static QString ExecutableFolder();
-    // Folder that holds riyou.pdf and bunrei_pdf/.
+    // Folder that holds riyou.pdf and bunrei_pdf/: found once, at the first call.
     static QString DocumentFolder();
+    // Where the documents of an executable in `executableFolder` are: beside it when
+    // they are there (a build tree), else the installed data folder when that exists,
+    // else beside it.
+    static QString LocateDocumentFolder(const QString& executableFolder);
 
     // "bunrei_pdf/<folder>/<file>" in the platform's separators, relative to DocumentFolder().
     static QString SampleRelativePath(const QString& folder, const QString& fileName);

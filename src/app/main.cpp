@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("kiravelo"));
     QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
-    QApplication::setDesktopFileName(QStringLiteral("kiravelo"));
+    QApplication::setDesktopFileName(QStringLiteral(KIRAVELO_APP_ID));
 
     Ctavoru_2Dlg window;
     window.exec();

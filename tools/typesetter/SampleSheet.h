@@ -1,0 +1,14 @@
+#pragma once
+
+#include "SampleRecord.h"
+
+#include <QString>
+
+// One model sentence on an A4 page: the page's title and the record's categories as
+// a heading, the text in Mincho with its paragraphs, and the file name at the foot.
+class SampleSheet
+{
+public:
+    static bool Write(const QString& folder, const SampleRecord& record, const QString& path,
+                      QString* error);
+};
