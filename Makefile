@@ -45,7 +45,7 @@ screenshot: build
 	@QT_SCALE_FACTOR=$(SCALE) $(BUILD)/tools/kiravelo-screenshot $(BUILD)/screenshots
 
 bench: build
-	@cmake --build $(BUILD) --target benchmarks -j $(JOBS)
+	@cmake --build $(BUILD) --target benchmarks -j $(JOBS) -- --no-print-directory
 	@$(BUILD)/bench/run-benchmarks
 
 clean:
