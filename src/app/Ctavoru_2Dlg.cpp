@@ -16,6 +16,20 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+namespace {
+
+const QString Captions[Ctavoru_2Dlg::PageCount] = {
+    QStringLiteral("項目別推薦文(推薦・志望理由)　"),
+    QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
+    QStringLiteral("学部別推薦文　"),
+    QStringLiteral("自己推薦文　"),
+};
+const QColor Colours[Ctavoru_2Dlg::PageCount] = {CDlgTabKomoku1::TabColour,
+                                                 CDlgTabKomoku2::TabColour,
+                                                 CDlgTabGakubu::TabColour, CDlgTabJiko::TabColour};
+
+} // namespace
+
 Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("KiraveloVer2"));
@@ -31,27 +45,10 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setGeometry(2, 8 + ColouredTabBar::TabHeight, 989, 660 - ColouredTabBar::TabHeight);
 
-    m_pages = {new CDlgTabKomoku1(this), new CDlgTabKomoku2(this), new CDlgTabGakubu(this),
-               new CDlgTabJiko(this)};
-    const QString captions[PageCount] = {
-        QStringLiteral("項目別推薦文(推薦・志望理由)　"),
-        QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
-        QStringLiteral("学部別推薦文　"),
-        QStringLiteral("自己推薦文　"),
-    };
-    const QColor colours[PageCount] = {CDlgTabKomoku1::TabColour, CDlgTabKomoku2::TabColour,
-                                       CDlgTabGakubu::TabColour, CDlgTabJiko::TabColour};
-
     m_tabs = new ColouredTabBar(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    for (int i = 0; i < PageCount; ++i) {
-        m_pages[i]->hide();
-        m_pages[i]->move(PageOrigin);
-        m_pages[i]->setAccessibleName(captions[i].trimmed());
-        connect(m_pages[i], &SamplePage::DocumentFailed, this,
-                &Ctavoru_2Dlg::ReportDocumentFailure);
-        m_tabs->AddColouredTab(captions[i], colours[i]);
-    }
+    for (int i = 0; i < PageCount; ++i)
+        m_tabs->AddColouredTab(Captions[i], Colours[i]);
     m_tabs->setGeometry(QRect(QPoint(2, 8), m_tabs->sizeHint()));
 
     m_guide = new ClickableLabel(this);
@@ -83,11 +80,48 @@ Ctavoru_2Dlg::~Ctavoru_2Dlg()
     qApp->removeEventFilter(this);
 }
 
+SamplePage* Ctavoru_2Dlg::Page(int tab)
+{
+    if (!m_pages.at(tab))
+        m_pages[tab] = CreatePage(tab);
+    return m_pages[tab];
+}
+
+SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
+{
+    SamplePage* page = nullptr;
+    switch (tab) {
+    case 0:
+        page = new CDlgTabKomoku1(this);
+        break;
+    case 1:
+        page = new CDlgTabKomoku2(this);
+        break;
+    case 2:
+        page = new CDlgTabGakubu(this);
+        break;
+    default:
+        page = new CDlgTabJiko(this);
+        break;
+    }
+    page->hide();
+    page->move(PageOrigin);
+    page->setAccessibleName(Captions[tab].trimmed());
+    connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
+    // Keep the notice above every page, however late a page is built.
+    m_notice->raise();
+    return page;
+}
+
 void Ctavoru_2Dlg::ShowSelectedPage()
 {
     const int selected = m_tabs->currentIndex();
-    for (int i = 0; i < PageCount; ++i)
-        m_pages[i]->setVisible(i == selected);
+    for (int i = 0; i < PageCount; ++i) {
+        if (i == selected)
+            Page(i)->show();
+        else if (m_pages[i])
+            m_pages[i]->hide();
+    }
 }
 
 void Ctavoru_2Dlg::OpenUsageGuide()

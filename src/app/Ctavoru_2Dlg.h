@@ -25,7 +25,9 @@ public:
     ~Ctavoru_2Dlg() override;
 
     ColouredTabBar* TabBar() const { return m_tabs; }
-    SamplePage* Page(int tab) const { return m_pages.at(tab); }
+    // A page is built the first time it is shown or asked for, so the window opens
+    // without waiting for the pages behind the other tabs.
+    SamplePage* Page(int tab);
     QPushButton* ExitButton() const { return m_exit; }
     ClickableLabel* GuideLink() const { return m_guide; }
     NoticeBar* Notice() const { return m_notice; }
@@ -38,6 +40,7 @@ protected:
 
 private:
     void ShowSelectedPage();
+    SamplePage* CreatePage(int tab);
     void OpenUsageGuide();
 
     ColouredTabBar* m_tabs;
