@@ -734,10 +734,9 @@ QString Session::Apply(const Action& action)
     return {};
 }
 
-QString Session::ApplyScrollClick(int part)
+// The style's view of the pager, to find where its arrows, trough and thumb are drawn.
+QStyleOptionSlider SliderOption(PagerScrollBar* bar)
 {
-    PageModel& model = Model();
-    PagerScrollBar* bar = Page()->ScrollBar();
     QStyleOptionSlider option;
     option.initFrom(bar);
     option.subControls = QStyle::SC_All;
@@ -748,6 +747,14 @@ QString Session::ApplyScrollClick(int part)
     option.sliderValue = bar->value();
     option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
+    return option;
+}
+
+QString Session::ApplyScrollClick(int part)
+{
+    PageModel& model = Model();
+    PagerScrollBar* bar = Page()->ScrollBar();
+    const QStyleOptionSlider option = SliderOption(bar);
     const QStyle::SubControl parts[] = {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine,
                                         QStyle::SC_ScrollBarSubPage, QStyle::SC_ScrollBarAddPage};
     const int steps[] = {-1, 1, -2, 2};
@@ -768,16 +775,7 @@ QString Session::ApplyDrag(int pixels)
     PagerScrollBar* bar = Page()->ScrollBar();
     if (!bar->isEnabled())
         return {};
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Vertical;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
+    const QStyleOptionSlider option = SliderOption(bar);
     QStyle* style = bar->style();
     const QRect groove =
         style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
