@@ -103,7 +103,7 @@ void CDlgTabKomoku2::ShowOutcome(CheckSelection::Outcome outcome)
     if (outcome == CheckSelection::Outcome::Reset)
         ResetResults();
     else
-        ApplyAllTicked(m_selection.BuildSelectionMask());
+        ListRecords(m_selection.Matches());
     for (int p = 0; p < CheckGroup::BoxCount; ++p) {
         m_boxes.at(p)->setChecked(m_selection.IsTicked(p));
         m_boxes.at(p)->setEnabled(m_selection.IsEnabled(p));

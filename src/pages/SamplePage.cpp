@@ -98,30 +98,25 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::ApplySelection(int category)
 {
-    Select(
-        [category](const SampleRecord& r) { return CategoryMask::HasCategory(r.mask, category); });
+    QList<int> filed;
+    const QList<SampleRecord>& catalogue = m_parameters.catalogue;
+    for (qsizetype i = 0; i < catalogue.size(); ++i) {
+        if (CategoryMask::HasCategory(catalogue.at(i).mask, category))
+            filed << int(i);
+    }
+    ListRecords(filed);
 }
 
-void SamplePage::ApplyAllTicked(const QString& selectionMask)
-{
-    Select([&selectionMask](const SampleRecord& r) {
-        return CategoryMask::MatchesAllTicked(r.mask, selectionMask);
-    });
-}
-
-void SamplePage::Select(const std::function<bool(const SampleRecord&)>& matches)
+void SamplePage::ListRecords(const QList<int>& catalogueIndices)
 {
     m_matches.clear();
     // One look into the document folder serves every match of the selection.
     const QSet<QString> present = m_parameters.display == DisplayRule::Numbered
                                       ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
                                       : QSet<QString>();
-    const QList<SampleRecord>& catalogue = m_parameters.catalogue;
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        const SampleRecord& record = catalogue.at(i);
-        if (matches(record))
-            m_matches.append(
-                {int(i), DisplayText(int(i), record, present), record.pdfName, record.mask});
+    for (int i : catalogueIndices) {
+        const SampleRecord& record = m_parameters.catalogue.at(i);
+        m_matches.append({i, DisplayText(i, record, present), record.pdfName, record.mask});
     }
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());

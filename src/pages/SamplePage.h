@@ -9,8 +9,6 @@
 #include <QList>
 #include <QWidget>
 
-#include <functional>
-
 class CMyEdit;
 class MultiLineButton;
 class PagerScrollBar;
@@ -18,7 +16,7 @@ class QLabel;
 
 // What every page shares: the header with the selection caption and the count, the
 // two sample slots, the pager and the two PDF buttons. A page states its parameters
-// and adds its own selector; a selector ends in ApplySelection (or ApplyAllTicked).
+// and adds its own selector; a selector ends in ApplySelection (or ListRecords).
 class SamplePage : public QWidget
 {
     Q_OBJECT
@@ -49,8 +47,8 @@ public:
 
     // Lists the records filed under one category and shows the first two.
     void ApplySelection(int category);
-    // Lists the records filed under every ticked position of `selectionMask`.
-    void ApplyAllTicked(const QString& selectionMask);
+    // Lists the records at `catalogueIndices` (catalogue order) and shows the first two.
+    void ListRecords(const QList<int>& catalogueIndices);
     // No selection: nothing listed, nothing to page.
     void ResetResults();
     // Moves the pager to `position` (kept within range) and fills both slots from it.
@@ -84,7 +82,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void Select(const std::function<bool(const SampleRecord&)>& matches);
     QString DisplayText(int position, const SampleRecord& record,
                         const QSet<QString>& present) const;
     void ShowCount(int count);
