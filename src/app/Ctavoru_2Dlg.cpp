@@ -9,26 +9,13 @@
 #include "ColouredTabBar.h"
 #include "DialogUnits.h"
 #include "NoticeBar.h"
+#include "PageIdentity.h"
 #include "UiFonts.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
-
-namespace {
-
-const QString Captions[Ctavoru_2Dlg::PageCount] = {
-    QStringLiteral("項目別推薦文(推薦・志望理由)　"),
-    QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
-    QStringLiteral("学部別推薦文　"),
-    QStringLiteral("自己推薦文　"),
-};
-const QColor Colours[Ctavoru_2Dlg::PageCount] = {CDlgTabKomoku1::TabColour,
-                                                 CDlgTabKomoku2::TabColour,
-                                                 CDlgTabGakubu::TabColour, CDlgTabJiko::TabColour};
-
-} // namespace
 
 Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
 {
@@ -48,7 +35,8 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     m_tabs = new ColouredTabBar(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
     for (int i = 0; i < PageCount; ++i)
-        m_tabs->AddColouredTab(Captions[i], Colours[i]);
+        m_tabs->AddColouredTab(PageIdentity::All().at(i).caption,
+                               QColor::fromRgb(QRgb(PageIdentity::All().at(i).tabRgb)));
     m_tabs->setGeometry(QRect(QPoint(2, 8), m_tabs->sizeHint()));
 
     m_guide = new ClickableLabel(this);
@@ -106,7 +94,7 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     }
     page->hide();
     page->move(PageOrigin);
-    page->setAccessibleName(Captions[tab].trimmed());
+    page->setAccessibleName(PageIdentity::All().at(tab).caption.trimmed());
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
     // Keep the notice above every page, however late a page is built.
     m_notice->raise();

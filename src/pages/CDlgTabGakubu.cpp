@@ -12,11 +12,11 @@ CDlgTabGakubu::CDlgTabGakubu(QWidget* parent, QList<SampleRecord> catalogue)
                   .topButtonY = 206},
                  parent)
 {
-    const QString title = QStringLiteral("【学部別推薦文】");
+    const QString title = Title();
     AddPicture(Artwork::Banner(title, BannerColour), DialogUnits::Rect(2, 5, 155, 15).topLeft(),
                title);
-    m_selector =
-        new FieldSelector(this, FieldSelector::FieldEntries(ArrowWidth), Artwork::Arrow(TabColour));
+    m_selector = new FieldSelector(this, FieldSelector::FieldEntries(ArrowWidth),
+                                   Artwork::Arrow(TabColour()));
     connect(m_selector, &FieldSelector::Chosen, this, [this](int index, const QString& caption) {
         SetCaption(caption);
         ApplySelection(index);

@@ -12,7 +12,6 @@ class CDlgTabGakubu : public SamplePage
     Q_OBJECT
 public:
     static constexpr QColor PageColour{236, 255, 196};
-    static constexpr QColor TabColour{143, 213, 0};
     static constexpr QColor BannerColour{126, 187, 0};
     static constexpr int ArrowWidth = 7; // dialog units
 

@@ -12,10 +12,10 @@ CDlgTabJiko::CDlgTabJiko(QWidget* parent, QList<SampleRecord> catalogue)
                   .topButtonY = 206},
                  parent)
 {
-    const QString title = QStringLiteral("【自己推薦文】");
-    AddPicture(Artwork::Banner(title, TabColour), DialogUnits::Rect(2, 5, 155, 15).topLeft(),
+    const QString title = Title();
+    AddPicture(Artwork::Banner(title, TabColour()), DialogUnits::Rect(2, 5, 155, 15).topLeft(),
                title);
-    m_selector = new FieldSelector(this, SelectorEntries(), Artwork::Arrow(TabColour));
+    m_selector = new FieldSelector(this, SelectorEntries(), Artwork::Arrow(TabColour()));
     connect(m_selector, &FieldSelector::Chosen, this, [this](int index, const QString& caption) {
         SetCaption(caption);
         ApplySelection(index);

@@ -11,7 +11,6 @@ class CDlgTabJiko : public SamplePage
     Q_OBJECT
 public:
     static constexpr QColor PageColour{255, 243, 196};
-    static constexpr QColor TabColour{255, 153, 0};
     static constexpr int ArrowWidth = 7; // dialog units
 
     explicit CDlgTabJiko(

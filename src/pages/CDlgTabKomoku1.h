@@ -11,7 +11,6 @@ class CDlgTabKomoku1 : public SamplePage
     Q_OBJECT
 public:
     static constexpr QColor PageColour{255, 232, 241};
-    static constexpr QColor TabColour{255, 0, 102};
 
     explicit CDlgTabKomoku1(QWidget* parent = nullptr,
                             QList<SampleRecord> catalogue =

@@ -33,8 +33,8 @@ CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, QList<SampleRecord> catalogue)
 {
     for (int g = 0; g < CheckGroup::GroupCount; ++g) {
         for (const CheckGroup::Heading& heading : CheckGroup::Headings(CheckGroup::Group(g))) {
-            const QPixmap picture = heading.main ? Artwork::Banner(heading.text, TabColour)
-                                                 : Artwork::SubHeading(heading.text, TabColour);
+            const QPixmap picture = heading.main ? Artwork::Banner(heading.text, TabColour())
+                                                 : Artwork::SubHeading(heading.text, TabColour());
             const QPoint at(DialogUnits::X(heading.topLeft.x()),
                             DialogUnits::Y(heading.topLeft.y()));
             AddPicture(picture, at, heading.text);

@@ -14,7 +14,6 @@ class CDlgTabKomoku2 : public SamplePage
     Q_OBJECT
 public:
     static constexpr QColor PageColour{221, 238, 255};
-    static constexpr QColor TabColour{51, 153, 255};
     static const QString ClearAllCaption;
 
     explicit CDlgTabKomoku2(QWidget* parent = nullptr,

@@ -5,6 +5,7 @@
 #include "DialogUnits.h"
 #include "MultiLineButton.h"
 #include "NumberedText.h"
+#include "PageIdentity.h"
 #include "PagerScrollBar.h"
 #include "UiFonts.h"
 
@@ -163,6 +164,16 @@ QString SamplePage::BottomPdfName() const
 {
     const int bottom = m_pager.bottomMatch();
     return bottom >= 0 ? m_matches.at(bottom).pdfName : QString();
+}
+
+QColor SamplePage::TabColour() const
+{
+    return QColor::fromRgb(QRgb(PageIdentity::ForFolder(m_parameters.folder).tabRgb));
+}
+
+QString SamplePage::Title() const
+{
+    return PageIdentity::ForFolder(m_parameters.folder).title;
 }
 
 void SamplePage::SetCaption(const QString& caption)

@@ -56,6 +56,10 @@ public:
     void SetCaption(const QString& caption);
 
     const Parameters& parameters() const { return m_parameters; }
+    // The colour of this page's tab, which its arrows and banners share.
+    QColor TabColour() const;
+    // This page's title banner text.
+    QString Title() const;
     const MatchList& Matches() const { return m_matches; }
     const ResultPager& Pager() const { return m_pager; }
     QString TopPdfName() const;

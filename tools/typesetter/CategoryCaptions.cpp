@@ -3,29 +3,11 @@
 #include "CheckGroup.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
+#include "PageIdentity.h"
 
 #include <QList>
 
 namespace {
-
-struct Page
-{
-    QString folder;
-    QString title;
-    QColor colour;
-};
-
-const QList<Page>& Pages()
-{
-    static const QList<Page> pages = {
-        {QStringLiteral("koumoku1"), QStringLiteral("【項目別推薦文】推薦・志望理由"),
-         QColor(255, 0, 102)},
-        {QStringLiteral("koumoku2"), QString(), QColor(51, 153, 255)},
-        {QStringLiteral("gakubu"), QStringLiteral("【学部別推薦文】"), QColor(143, 213, 0)},
-        {QStringLiteral("jiko"), QStringLiteral("【自己推薦文】"), QColor(255, 153, 0)},
-    };
-    return pages;
-}
 
 // The main heading a group of tick boxes stands under ("【項目別推薦文】学業"; the
 // science boxes share the humanities one) and the line under it ("文系"), if any.
@@ -78,20 +60,12 @@ QString CategoryCaptions::PageTitle(const QString& folder, const QString& mask)
         }
         return titles.join(u'\u3000');
     }
-    for (const Page& page : Pages()) {
-        if (page.folder == folder)
-            return page.title;
-    }
-    return {};
+    return PageIdentity::ForFolder(folder).title;
 }
 
 QColor CategoryCaptions::TabColour(const QString& folder)
 {
-    for (const Page& page : Pages()) {
-        if (page.folder == folder)
-            return page.colour;
-    }
-    return QColor(51, 51, 51);
+    return QColor::fromRgb(QRgb(PageIdentity::ForFolder(folder).tabRgb));
 }
 
 QList<CategoryCaptions::Category> CategoryCaptions::Categories(const QString& folder,

@@ -1,5 +1,6 @@
 #include "UsageGuide.h"
 
+#include "PageIdentity.h"
 #include "PdfComposer.h"
 
 #include <QDir>
@@ -20,8 +21,13 @@ const QColor Grey(100, 100, 100);
 const QString RunningHead = QStringLiteral("KiraveloVer2　使い方");
 
 // The four tab colours, in tab order.
-const QList<QColor> TabColours = {QColor(255, 0, 102), QColor(51, 153, 255), QColor(143, 213, 0),
-                                  QColor(255, 153, 0)};
+QList<QColor> TabColours()
+{
+    QList<QColor> colours;
+    for (const PageIdentity::Page& page : PageIdentity::All())
+        colours << QColor::fromRgb(QRgb(page.tabRgb));
+    return colours;
+}
 
 } // namespace
 
@@ -119,7 +125,7 @@ bool UsageGuide::Compose(const GuideSource& source, const QList<int>& sectionPag
         switch (block.kind) {
         case GuideSource::Block::Kind::Title:
             composer.Space(120);
-            composer.ColourBar(5, TabColours);
+            composer.ColourBar(5, TabColours());
             composer.Space(26);
             composer.Paragraph(block.text, title);
             break;

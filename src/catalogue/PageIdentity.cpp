@@ -1,0 +1,26 @@
+#include "PageIdentity.h"
+
+const QList<PageIdentity::Page>& PageIdentity::All()
+{
+    static const QList<Page> pages = {
+        {QStringLiteral("koumoku1"), QStringLiteral("項目別推薦文(推薦・志望理由)　"),
+         QStringLiteral("【項目別推薦文】推薦・志望理由"), 0xFF0066},
+        {QStringLiteral("koumoku2"), QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
+         QString(), 0x3399FF},
+        {QStringLiteral("gakubu"), QStringLiteral("学部別推薦文　"),
+         QStringLiteral("【学部別推薦文】"), 0x8FD500},
+        {QStringLiteral("jiko"), QStringLiteral("自己推薦文　"), QStringLiteral("【自己推薦文】"),
+         0xFF9900},
+    };
+    return pages;
+}
+
+const PageIdentity::Page& PageIdentity::ForFolder(const QString& folder)
+{
+    for (const Page& page : All()) {
+        if (page.folder == folder)
+            return page;
+    }
+    static const Page none{{}, {}, {}, 0x333333};
+    return none;
+}
