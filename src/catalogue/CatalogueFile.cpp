@@ -67,6 +67,7 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
 {
     const qsizetype errorsBefore = errors->size();
     records.clear();
+    recordLines.clear();
     const QString text = QString::fromUtf8(content);
     const QStringList lines = text.split(u'\n');
 
@@ -171,6 +172,7 @@ bool CatalogueFile::Parse(const QByteArray& content, const QString& fileName, QS
         for (const QString& reason : reasons)
             fail(p.line, QStringLiteral("record %1 (%2): %3").arg(i).arg(p.record.pdfName, reason));
         records.append(p.record);
+        recordLines.append(p.line);
     }
     return errors->size() == errorsBefore;
 }

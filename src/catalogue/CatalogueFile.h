@@ -32,6 +32,7 @@ public:
     int perCategory = 0; // 0: no limit beyond the capacity
     bool placeholdersAllowed = true;
     QList<SampleRecord> records;
+    QList<int> recordLines; // where each record's 'record:' line stands
 
     // Parses and checks `content`; every fault found is appended to `errors` as
     // "<file>:<line>: record <n> (<pdf>): <reason>". Returns true when there is none.

@@ -166,8 +166,7 @@ QList<Action> Generate(quint32 seed, int length)
         else if (roll < 71)
             action = {Kind::PdfButton, pick(2)};
         else if (roll < 76)
-            // Tabs 0 and 1 hold samples; 2 and 3 are delivered with empty catalogues.
-            action = {Kind::TabClick, pick(3) ? pick(2) : pick(4)};
+            action = {Kind::TabClick, pick(4)};
         else if (roll < 79)
             action = {Kind::TabKey, pick(2)};
         else if (roll < 84)

@@ -1,5 +1,6 @@
 #include "CatalogueData.h"
 #include "CatalogueFile.h"
+#include "RepeatedSentences.h"
 
 #include <QTest>
 
@@ -9,6 +10,23 @@ namespace {
 int StoredLength(const QString& text)
 {
     return int(text.size());
+}
+
+// 字数 as a form counts it: every character (code point) but line breaks.
+int FormLength(const QString& text)
+{
+    int n = 0;
+    for (char32_t u : text.toUcs4())
+        n += u != U'\r' && u != U'\n';
+    return n;
+}
+
+CatalogueFile Parsed(const QByteArray& records, QStringList* errors)
+{
+    CatalogueFile file;
+    file.Parse("catalogue: t\nwidth: 3\ncapacity: 9\n\n" + records, QStringLiteral("t.cat"),
+               errors);
+    return file;
 }
 
 QString MaskWithOne(int width, int position)
@@ -33,6 +51,10 @@ private slots:
     void malformedEntriesAreRejected_data();
     void malformedEntriesAreRejected();
     void wellFormedFileParses();
+    void everyCategoryHasSamples_data();
+    void everyCategoryHasSamples();
+    void repeatedSentencesAreRefused_data();
+    void repeatedSentencesAreRefused();
 };
 
 void TestCatalogueContent::koumoku1_data()
@@ -229,6 +251,94 @@ void TestCatalogueContent::wellFormedFileParses()
     QCOMPARE(file.records.at(0).text, QStringLiteral("\u3000一つ目。\r\n\u3000二つ目は○です。"));
     QCOMPARE(file.records.at(0).mask, QStringLiteral("101"));
     QCOMPARE(file.records.at(1).pdfName, QStringLiteral("t_002.pdf"));
+}
+
+void TestCatalogueContent::everyCategoryHasSamples_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("least");
+    QTest::addColumn<QList<int>>("bands"); // upper ends; each band begins 30 or 40 字 lower
+    QTest::newRow("gakubu") << QStringLiteral("gakubu") << 2 << QList<int>{200, 400, 800};
+    QTest::newRow("jiko") << QStringLiteral("jiko") << 3 << QList<int>{400, 800};
+}
+
+// Teachers fill boxes of 200, 400 and 800 字: the samples must fill every category and
+// spread over lengths just under those limits.
+void TestCatalogueContent::everyCategoryHasSamples()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, least);
+    QFETCH(QList<int>, bands);
+    const CatalogueData::Catalogue& c = CatalogueData::ForFolder(folder);
+    QList<int> filed(c.width, 0);
+    QList<int> inBand(bands.size(), 0);
+    for (const SampleRecord& r : c.records) {
+        for (int i = 0; i < c.width; ++i)
+            filed[i] += r.mask.at(i) == u'1';
+        const int length = FormLength(r.text);
+        QVERIFY2(length <= 800, qPrintable(QStringLiteral("%1: %2 字").arg(r.pdfName).arg(length)));
+        for (qsizetype b = 0; b < bands.size(); ++b)
+            inBand[b] += length <= bands.at(b) && length >= bands.at(b) * 19 / 20 - 10;
+    }
+    for (int i = 0; i < c.width; ++i)
+        QVERIFY2(filed.at(i) >= least,
+                 qPrintable(QStringLiteral("category %1: %2 samples").arg(i).arg(filed.at(i))));
+    for (qsizetype b = 0; b < bands.size(); ++b)
+        QVERIFY2(inBand.at(b) * 4 >= c.records.size(),
+                 qPrintable(QStringLiteral("%1 of %2 samples just under %3 字")
+                                .arg(inBand.at(b))
+                                .arg(c.records.size())
+                                .arg(bands.at(b))));
+}
+
+void TestCatalogueContent::repeatedSentencesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QStringList>("places"); // empty: accepted
+
+    // 20 characters, the shortest sentence that must stand once.
+    const QByteArray twenty = "本生徒は三年間毎朝の清掃に参加しました。";
+    const QByteArray nineteen = "本生徒は三年間、毎朝の清掃に参加した。";
+    const QByteArray head = "record: t_001.pdf\nmask: 100\n";
+    QTest::newRow("two records of one file")
+        << QByteArray(head + "\u3000" + twenty +
+                      "\n\nrecord: t_002.pdf\nmask: 010\n\u3000前置き。" + twenty + "\n")
+        << QByteArray()
+        << QStringList{QStringLiteral("t.cat:9: record 1"), QStringLiteral("t.cat:5: record 0")};
+    QTest::newRow("two files") << QByteArray(head + "\u3000" + twenty + "\n")
+                               << QByteArray(head + "\u3000別の段落です。\n\u3000" + twenty + "\n")
+                               << QStringList{QStringLiteral("u.cat:5: record 0"),
+                                              QStringLiteral("t.cat:5: record 0")};
+    QTest::newRow("twice in one record")
+        << QByteArray(head + "\u3000" + twenty + twenty + "\n") << QByteArray()
+        << QStringList{QStringLiteral("t.cat:5: record 0 (t_001.pdf): the sentence")};
+    QTest::newRow("short sentences may repeat")
+        << QByteArray(head + "\u3000" + nineteen + nineteen + "\n")
+        << QByteArray(head + "\u3000" + nineteen + "\n") << QStringList();
+    // 19 characters, one outside the BMP: 20 UTF-16 units but still short.
+    QTest::newRow("counted in characters")
+        << QByteArray(head + "\u3000𠮷生徒は三年間、毎朝の清掃に参加した。\n")
+        << QByteArray(head + "\u3000𠮷生徒は三年間、毎朝の清掃に参加した。\n") << QStringList();
+}
+
+void TestCatalogueContent::repeatedSentencesAreRefused()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(QStringList, places);
+    QStringList parseErrors;
+    QList<CatalogueFile> files{Parsed(first, &parseErrors)};
+    QStringList names{QStringLiteral("t.cat")};
+    if (!second.isEmpty()) {
+        files << Parsed(second, &parseErrors);
+        names << QStringLiteral("u.cat");
+    }
+    QVERIFY2(parseErrors.isEmpty(), qPrintable(parseErrors.join(u'\n')));
+    const QStringList errors = RepeatedSentences::Find(files, names);
+    QCOMPARE(errors.size(), places.isEmpty() ? 0 : 1);
+    for (const QString& place : places)
+        QVERIFY2(errors.first().contains(place), qPrintable(errors.first()));
 }
 
 QTEST_APPLESS_MAIN(TestCatalogueContent)

@@ -1,8 +1,11 @@
 #include "CDlgTabGakubu.h"
+#include "CatalogueData.h"
 #include "DocumentOpener.h"
 #include "FieldTable.h"
 #include "NumberedPageSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,8 +17,8 @@ class TestGakubuPage : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void deliveredCatalogueFindsNothing_data();
-    void deliveredCatalogueFindsNothing();
+    void deliveredCatalogueFillsEveryField_data();
+    void deliveredCatalogueFillsEveryField();
     void fieldSelectsItsMaskPosition_data();
     void fieldSelectsItsMaskPosition();
     void arrowDoesWhatItsLabelDoes_data();
@@ -56,18 +59,40 @@ void TestGakubuPage::cleanupTestCase()
     DocumentOpener::SetDocumentFolder(QString());
 }
 
-void TestGakubuPage::deliveredCatalogueFindsNothing_data()
+void TestGakubuPage::deliveredCatalogueFillsEveryField_data()
 {
     AllFields();
 }
 
-void TestGakubuPage::deliveredCatalogueFindsNothing()
+void TestGakubuPage::deliveredCatalogueFillsEveryField()
 {
     QFETCH(int, field);
+    const QList<SampleRecord>& catalogue =
+        CatalogueData::ForFolder(QStringLiteral("gakubu")).records;
+    // The field's first sample has its PDF, the second not: both headings show.
+    QSet<QString> present;
+    for (const SampleRecord& r : catalogue) {
+        if (r.mask.at(field) == u'1') {
+            present << r.pdfName;
+            break;
+        }
+    }
+    const QString folder = m_documents.filePath(QStringLiteral("bunrei_pdf/gakubu/"));
+    QVERIFY(QDir().mkpath(folder));
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        QVERIFY(QFile::remove(folder + name));
+    for (const QString& name : present) {
+        QFile pdf(folder + name);
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+    }
     CDlgTabGakubu page;
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("0 件"));
     QVERIFY(Choose(page.Selector(), field));
-    QCOMPARE(State(&page), NothingFound(FieldTable::Caption(field)));
+    QCOMPARE(State(&page).mid(0, 8),
+             FirstTwoFiled(FieldTable::Caption(field), catalogue, field, present));
+    QVERIFY2(page.CountLabel()->text() != QStringLiteral("0 件") &&
+                 page.CountLabel()->text() != QStringLiteral("1 件"),
+             "every field offers two samples at least");
 }
 
 void TestGakubuPage::fieldSelectsItsMaskPosition_data()

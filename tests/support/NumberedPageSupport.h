@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -127,18 +128,39 @@ inline QStringList State(const SamplePage* page)
                 .arg(bar->maximum())};
 }
 
-// The state of a selection that found nothing.
-inline QStringList NothingFound(const QString& caption)
+// What a page shows after choosing `category` of `catalogue`, less the pager: the
+// first two records filed there, numbered by their place in the catalogue, each
+// headed by its PDF's name unless that PDF is in `present`.
+inline QStringList FirstTwoFiled(const QString& caption, const QList<SampleRecord>& catalogue,
+                                 int category, const QSet<QString>& present)
 {
+    QList<int> filed;
+    for (int i = 0; i < catalogue.size(); ++i) {
+        if (catalogue.at(i).mask.at(category) == u'1')
+            filed << i;
+    }
+    QStringList shown, names;
+    for (int slot = 0; slot < 2; ++slot) {
+        if (slot >= filed.size()) {
+            shown << QString();
+            names << QString();
+            continue;
+        }
+        const SampleRecord& r = catalogue.at(filed.at(slot));
+        const QString numbered = QStringLiteral("No.%1\r\n\r\n").arg(filed.at(slot) + 1) + r.text;
+        shown << (present.contains(r.pdfName) ? numbered
+                                              : r.pdfName + QStringLiteral("\r\n\r\n") + numbered);
+        names << r.pdfName;
+    }
+    auto flag = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };
     return {QStringLiteral("caption ") + caption,
-            QStringLiteral("count 0 件"),
-            QStringLiteral("top "),
-            QStringLiteral("bottom "),
-            QStringLiteral("top PDF "),
-            QStringLiteral("bottom PDF "),
-            QStringLiteral("top button off"),
-            QStringLiteral("bottom button off"),
-            QStringLiteral("pager off 0/0")};
+            QStringLiteral("count %1 件").arg(filed.size()),
+            QStringLiteral("top ") + shown.at(0),
+            QStringLiteral("bottom ") + shown.at(1),
+            QStringLiteral("top PDF ") + names.at(0),
+            QStringLiteral("bottom PDF ") + names.at(1),
+            QStringLiteral("top button ") + flag(filed.size() > 0),
+            QStringLiteral("bottom button ") + flag(filed.size() > 1)};
 }
 
 } // namespace NumberedPageSupport

@@ -1,6 +1,7 @@
 // Checks the content files of the catalogues and writes them out as C++ source, so
 // that a malformed sample stops the build with its file, record and reason.
 #include "CatalogueFile.h"
+#include "RepeatedSentences.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
             errors << QStringLiteral("%1: cannot be read").arg(path);
+            catalogues << CatalogueFile(); // keeps the list parallel to the file names
             continue;
         }
         CatalogueFile catalogue;
@@ -58,6 +60,7 @@ int main(int argc, char** argv)
                           .arg(path, catalogue.folder, expected);
         catalogues << catalogue;
     }
+    errors << RepeatedSentences::Find(catalogues, args);
     if (!errors.isEmpty()) {
         QTextStream err(stderr);
         for (const QString& e : errors)
