@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS  ?= $(shell nproc)
 SCALE ?= 1
 
-.PHONY: all deps configure build run test test-asan marathon screenshot bench clean
+.PHONY: all deps configure build run test test-asan marathon screenshot bench package clean
 
 all: build
 
@@ -47,6 +47,10 @@ screenshot: build
 bench: build
 	@cmake --build $(BUILD) --target benchmarks -j $(JOBS) -- --no-print-directory
 	@$(BUILD)/bench/run-benchmarks
+
+# build/kiravelo_<version>_<arch>.deb (`make test` builds and checks it too).
+package: build
+	@cmake --build $(BUILD) --target package -- --no-print-directory
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD)

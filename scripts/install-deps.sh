@@ -18,6 +18,10 @@ packages=(
   desktop-file-utils
   strace
   xdg-utils
+  dpkg-dev
+  file
+  lintian
+  reuse
 )
 
 missing=()

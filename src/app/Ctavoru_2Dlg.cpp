@@ -44,6 +44,12 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     m_guide->setPixmap(Artwork::GuideButton());
     m_guide->setGeometry(QRect(QPoint(760, 5), Artwork::GuideButtonSize));
     m_guide->setAccessibleName(QStringLiteral("このソフトの使い方"));
+    // The About line a screen reader can reach without opening the guide.
+    m_guide->setAccessibleDescription(
+        QStringLiteral(
+            "KiraveloVer2 バージョン%1。プログラムはGPL-3.0-or-later、文例・説明書・絵はCC0-1.0。"
+            "io.github.kiravelo.Kiravelo")
+            .arg(QStringLiteral(KIRAVELO_VERSION)));
     m_guide->SetAccessibleRole(QAccessible::Link);
     connect(m_guide, &ClickableLabel::clicked, this, &Ctavoru_2Dlg::OpenUsageGuide);
 

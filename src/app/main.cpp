@@ -7,7 +7,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kiravelo"));
     QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KIRAVELO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KIRAVELO_APP_ID));
 
     Ctavoru_2Dlg window;

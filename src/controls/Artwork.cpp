@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: CC0-1.0
 #include "Artwork.h"
 
 #include "UiFonts.h"

@@ -345,6 +345,11 @@ void TestAccessibility::guideLinkOpensTheGuide()
     QAccessibleInterface* guide = Find(Root(), m_window->GuideLink());
     QVERIFY(guide);
     QVERIFY(guide->state().linked);
+    // The About line: the version and both licences.
+    const QString about = guide->text(QAccessible::Description);
+    for (const QString& part : {QStringLiteral(KIRAVELO_VERSION),
+                                QStringLiteral("GPL-3.0-or-later"), QStringLiteral("CC0-1.0")})
+        QVERIFY2(about.contains(part), qPrintable(about));
     Press(guide);
     QCOMPARE(m_opened,
              QList<QUrl>{QUrl::fromLocalFile(m_documents.filePath(QStringLiteral("riyou.pdf")))});

@@ -82,7 +82,7 @@ int RunSession(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kiravelo"));
     QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(QStringLiteral(KIRAVELO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kiravelo"));
     DocumentOpener::SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
 

@@ -163,6 +163,17 @@ void TestDocuments::usageGuide()
     const qsizetype pictures = images.output.split(u'\n', Qt::SkipEmptyParts).size() - 2;
     QVERIFY2(pictures >= 4, qPrintable(images.output));
     QCOMPARE(UnembeddedFonts(path), QStringList());
+
+    // The About line closes the guide: its last page names the release and the licences.
+    QStringList pages = PdfText(path).split(u'\f');
+    while (!pages.isEmpty() && Squeezed(pages.last()).isEmpty())
+        pages.removeLast();
+    QVERIFY(!pages.isEmpty());
+    const QString last = Squeezed(pages.last());
+    for (const QString& about :
+         {QStringLiteral("バージョン" KIRAVELO_VERSION), QStringLiteral("GPL-3.0-or-later"),
+          QStringLiteral("CC0-1.0"), QStringLiteral("io.github.kiravelo.Kiravelo")})
+        QVERIFY2(last.contains(about), qPrintable(about));
 }
 
 QTEST_GUILESS_MAIN(TestDocuments)

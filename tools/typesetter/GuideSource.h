@@ -21,6 +21,8 @@
 //                               in the window's own pixels, width in percent
 //   ----                        a page break
 //   {contents}                  the list of sections with their page numbers
+//   {version}                   anywhere in a line: the program's version, filled in
+//                               by the typesetter
 class GuideSource
 {
 public:

@@ -70,8 +70,11 @@ int Guide(const QStringList& args)
     QByteArray content;
     if (!ReadFile(args.at(0), &content, &errors))
         return Fail(errors);
+    // The guide names the release it describes without repeating its number.
+    const QString text = QString::fromUtf8(content).replace(QStringLiteral("{version}"),
+                                                            QStringLiteral(KIRAVELO_VERSION));
     GuideSource source;
-    if (!source.Parse(QString::fromUtf8(content), &errors)) {
+    if (!source.Parse(text, &errors)) {
         for (QString& e : errors)
             e.prepend(args.at(0) + u':');
         return Fail(errors);
