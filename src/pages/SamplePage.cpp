@@ -1,7 +1,7 @@
 #include "SamplePage.h"
 
 #include "CMyEdit.h"
-#include "CategoryMask.h"
+#include "CatalogueData.h"
 #include "DialogUnits.h"
 #include "MultiLineButton.h"
 #include "NumberedText.h"
@@ -36,8 +36,11 @@ QLabel* HeaderLabel(QWidget* page, const QString& text, QRect rect, Qt::Alignmen
 } // namespace
 
 SamplePage::SamplePage(Parameters parameters, QWidget* parent)
-    : QWidget(parent), m_parameters(std::move(parameters))
+    : QWidget(parent), m_parameters(std::move(parameters)),
+      m_catalogue(
+          m_parameters.catalogue.value_or(CatalogueData::ForFolder(m_parameters.folder).records))
 {
+    m_parameters.catalogue.reset(); // Catalogue() is the one list
     setFont(UiFonts::Dialog());
     setFixedSize(PageSize);
     setAutoFillBackground(true);
@@ -97,15 +100,9 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
 
 SamplePage::~SamplePage() = default;
 
-void SamplePage::ApplySelection(int category)
+void SamplePage::Refresh()
 {
-    QList<int> filed;
-    const QList<SampleRecord>& catalogue = m_parameters.catalogue;
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        if (CategoryMask::HasCategory(catalogue.at(i).mask, category))
-            filed << int(i);
-    }
-    ListRecords(filed);
+    ListRecords(SelectedRecords());
 }
 
 void SamplePage::ListRecords(const QList<int>& catalogueIndices)
@@ -116,19 +113,11 @@ void SamplePage::ListRecords(const QList<int>& catalogueIndices)
                                       ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
                                       : QSet<QString>();
     for (int i : catalogueIndices) {
-        const SampleRecord& record = m_parameters.catalogue.at(i);
-        m_matches.append({i, DisplayText(i, record, present), record.pdfName, record.mask});
+        const SampleRecord& record = m_catalogue.at(i);
+        m_matches.append({i, DisplayText(i, record, present), record.pdfName});
     }
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
-    ShowPosition(0);
-}
-
-void SamplePage::ResetResults()
-{
-    m_matches.clear();
-    m_pager.Clear();
-    ShowCount(0);
     ShowPosition(0);
 }
 
