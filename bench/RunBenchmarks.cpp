@@ -210,12 +210,15 @@ int main(int argc, char* argv[])
                 .open(QIODevice::WriteOnly);
         }
     }
-    DocumentOpener::SetDocumentFolder(documents.path());
+    DocumentOpener opener;
+    opener.SetDocumentFolder(documents.path());
 
     QList<Figure> figures;
     CDlgTabGakubu numbered(nullptr, FullCatalogue(QStringLiteral("gakubu")));
+    numbered.SetDocumentOpener(&opener);
     figures << PageFigures(QStringLiteral("324 records, numbered, PDF probes"), numbered);
     CDlgTabKomoku1 plain(nullptr, FullCatalogue(QStringLiteral("koumoku1")));
+    plain.SetDocumentOpener(&opener);
     figures << PageFigures(QStringLiteral("324 records, text as filed"), plain);
 
     Ctavoru_2Dlg window;

@@ -81,6 +81,7 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     page->hide();
     page->move(PageOrigin);
     page->setAccessibleName(identity.caption.trimmed());
+    page->SetDocumentOpener(&m_documents);
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
     // Keep the notice above every page, however late a page is built.
     m_notice->raise();
@@ -100,7 +101,7 @@ void Ctavoru_2Dlg::ShowSelectedPage()
 
 void Ctavoru_2Dlg::OpenUsageGuide()
 {
-    const DocumentOpener::Result result = DocumentOpener::OpenUsageGuide();
+    const DocumentOpener::Result result = m_documents.OpenUsageGuide();
     if (result != DocumentOpener::Result::Opened)
         ReportDocumentFailure(QStringLiteral("riyou.pdf"), result);
 }

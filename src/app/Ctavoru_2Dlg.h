@@ -32,6 +32,8 @@ public:
     QPushButton* ExitButton() const { return m_exit; }
     ClickableLabel* GuideLink() const { return m_guide; }
     NoticeBar* Notice() const { return m_notice; }
+    // The opener the window and every page use; tests point it elsewhere.
+    DocumentOpener& Documents() { return m_documents; }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -44,6 +46,7 @@ private:
     SamplePage* CreatePage(int tab);
     void OpenUsageGuide();
 
+    DocumentOpener m_documents;
     ColouredTabBar* m_tabs;
     QList<SamplePage*> m_pages;
     QPushButton* m_exit;

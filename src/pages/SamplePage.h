@@ -54,6 +54,10 @@ public:
     // Moves the pager to `position` (kept within range) and fills both slots from it.
     void ShowPosition(int position);
     void SetCaption(const QString& caption);
+    // Where the PDF buttons look for documents and how they hand them over: the
+    // window lends its own opener; until then the page uses one of its own.
+    void SetDocumentOpener(const DocumentOpener* opener);
+    const DocumentOpener& Documents() const { return *m_documents; }
 
     const Parameters& parameters() const { return m_parameters; }
     const QList<SampleRecord>& Catalogue() const { return m_catalogue; }
@@ -102,6 +106,8 @@ private:
 
     Parameters m_parameters;
     QList<SampleRecord> m_catalogue;
+    DocumentOpener m_ownDocuments;
+    const DocumentOpener* m_documents = &m_ownDocuments;
     MatchList m_matches;
     ResultPager m_pager;
 
