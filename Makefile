@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS  ?= $(shell nproc)
 SCALE ?= 1
 
-.PHONY: all deps configure build run test test-asan marathon screenshot bench package clean
+.PHONY: all deps configure build run test test-asan marathon screenshot bench package format clean
 
 all: build
 
@@ -51,6 +51,11 @@ bench: build
 # build/kiravelo_<version>_<arch>.deb (`make test` builds and checks it too).
 package: build
 	@cmake --build $(BUILD) --target package -- --no-print-directory
+
+# Formats every C++ source with the repository's .clang-format.
+format:
+	@./scripts/install-deps.sh --dev
+	@git ls-files -- '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD)

@@ -16,7 +16,6 @@ class TestGakubuPage : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void deliveredCatalogueFillsEveryField_data();
     void deliveredCatalogueFillsEveryField();
     void fieldSelectsItsMaskPosition_data();
@@ -26,6 +25,7 @@ private slots:
 
 private:
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
 };
 
 namespace {
@@ -51,12 +51,7 @@ QList<SampleRecord> OnePerField()
 void TestGakubuPage::initTestCase()
 {
     QVERIFY(m_documents.isValid());
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-}
-
-void TestGakubuPage::cleanupTestCase()
-{
-    DocumentOpener::SetDocumentFolder(QString());
+    m_opener.SetDocumentFolder(m_documents.path());
 }
 
 void TestGakubuPage::deliveredCatalogueFillsEveryField_data()
@@ -86,6 +81,7 @@ void TestGakubuPage::deliveredCatalogueFillsEveryField()
         QVERIFY(pdf.open(QIODevice::WriteOnly));
     }
     CDlgTabGakubu page;
+    page.SetDocumentOpener(&m_opener);
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("0 件"));
     QVERIFY(Choose(page.Selector(), field));
     QCOMPARE(State(&page).mid(0, 8),
@@ -104,6 +100,7 @@ void TestGakubuPage::fieldSelectsItsMaskPosition()
 {
     QFETCH(int, field);
     CDlgTabGakubu page(nullptr, OnePerField());
+    page.SetDocumentOpener(&m_opener);
     QVERIFY(Choose(page.Selector(), field));
     QCOMPARE(page.CaptionLabel()->text(), FieldTable::Caption(field));
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("1 件"));
@@ -121,6 +118,7 @@ void TestGakubuPage::arrowDoesWhatItsLabelDoes()
 {
     QFETCH(int, entry);
     CDlgTabGakubu page(nullptr, OnePerField());
+    page.SetDocumentOpener(&m_opener);
     page.show();
     FieldSelector* selector = page.Selector();
 

@@ -34,7 +34,6 @@ class TestJikoPage : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void deliveredCatalogueFillsEveryFaculty_data();
     void deliveredCatalogueFillsEveryFaculty();
     void facultySelectsItsMaskPosition_data();
@@ -46,17 +45,13 @@ private slots:
 
 private:
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
 };
 
 void TestJikoPage::initTestCase()
 {
     QVERIFY(m_documents.isValid());
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-}
-
-void TestJikoPage::cleanupTestCase()
-{
-    DocumentOpener::SetDocumentFolder(QString());
+    m_opener.SetDocumentFolder(m_documents.path());
 }
 
 void TestJikoPage::deliveredCatalogueFillsEveryFaculty_data()
@@ -89,6 +84,7 @@ void TestJikoPage::deliveredCatalogueFillsEveryFaculty()
     QFETCH(int, faculty);
     QFETCH(QString, caption);
     CDlgTabJiko page;
+    page.SetDocumentOpener(&m_opener);
     QCOMPARE(page.Selector()->EntryCount(), Faculties);
     QTest::mouseClick(page.Selector()->Label(faculty), Qt::LeftButton);
     QVERIFY(!page.Selector()->OpenMenu());
@@ -117,6 +113,7 @@ void TestJikoPage::facultySelectsItsMaskPosition()
         records << Record(QStringLiteral("jiko"), f, Mask(Faculties, {f}));
     records << Record(QStringLiteral("jiko"), Faculties, QStringLiteral("0１ 0"));
     CDlgTabJiko page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     QTest::mouseClick(page.Selector()->Label(faculty), Qt::LeftButton);
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("1 件"));
     QCOMPARE(page.TopSlot()->SampleText(), Shown(QStringLiteral("jiko"), faculty, false));
@@ -132,6 +129,7 @@ void TestJikoPage::arrowDoesWhatItsLabelDoes()
 {
     QFETCH(int, faculty);
     CDlgTabJiko page(nullptr, SeveralPerFaculty());
+    page.SetDocumentOpener(&m_opener);
     FieldSelector* selector = page.Selector();
     const int other = (faculty + 7) % Faculties;
 
@@ -156,6 +154,7 @@ void TestJikoPage::selectingAgainReturnsToTheStart()
 {
     QFETCH(bool, againByArrow);
     CDlgTabJiko page(nullptr, SeveralPerFaculty());
+    page.SetDocumentOpener(&m_opener);
     FieldSelector* selector = page.Selector();
     const int faculty = 14; // 芸術学部: five matches
     QTest::mouseClick(selector->Label(faculty), Qt::LeftButton);
