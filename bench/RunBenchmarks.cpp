@@ -6,6 +6,7 @@
 #include "FieldTable.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
+#include "SearchIndex.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <numeric>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -158,6 +160,115 @@ QList<Figure> PageFigures(const QString& label, SamplePage& page)
     return figures;
 }
 
+// A sample of exactly 800 characters drawn from everyday phrases, different for every
+// `seed`: katakana, full-width digits and fill-in marks included, as the catalogues have.
+QString SyntheticSample(int seed)
+{
+    static const QStringList phrases = {
+        QStringLiteral("本生徒は入学以来、学業と課外活動の両面で努力を重ねてきました。"),
+        QStringLiteral("生徒会のリーダーとして文化祭の運営に携わりました。"),
+        QStringLiteral("地域のボランティア活動に三年間参加しています。"),
+        QStringLiteral("総合的な探究の時間には地元の川の水質を調べました。"),
+        QStringLiteral("評定平均値は○．○、学年○○○名中○位である。"),
+        QStringLiteral("英語検定２級を取得し、ＮＰＯ法人の通訳を務めました。"),
+        QStringLiteral("部長として部員をまとめ、県大会で準優勝しました。"),
+        QStringLiteral("周囲からの信頼も厚く、協調性に富んだ生徒です。"),
+        QStringLiteral("貴学への入学を推薦いたします。"),
+        QStringLiteral("将来は地域医療に貢献したいと考えています。"),
+        QStringLiteral("プログラミングに関心を持ち、アプリを開発しました。"),
+    };
+    QString text = QStringLiteral("\u3000");
+    quint32 state = quint32(seed) * 2654435761u + 1;
+    while (text.size() < 800) {
+        state = state * 1664525u + 1013904223u;
+        text += phrases.at((state >> 16) % phrases.size());
+        if ((state >> 8) % 5 == 0)
+            text += QStringLiteral("\r\n\u3000");
+    }
+    text.truncate(800);
+    return text;
+}
+
+QList<SampleRecord> SyntheticCatalogue(int records)
+{
+    QList<SampleRecord> catalogue;
+    catalogue.reserve(records);
+    for (int i = 0; i < records; ++i)
+        catalogue.append({SyntheticSample(i), QString(), QString()});
+    return catalogue;
+}
+
+// What the search field holds after each keystroke of a session: kana arriving one by
+// one, the committed word, a second word, then a word that nothing holds.
+const QStringList& TypedQueries()
+{
+    static const QStringList typed = {
+        QStringLiteral("ぼ"),
+        QStringLiteral("ぼら"),
+        QStringLiteral("ぼらん"),
+        QStringLiteral("ぼらんて"),
+        QStringLiteral("ぼらんてぃ"),
+        QStringLiteral("ぼらんてぃあ"),
+        QStringLiteral("ボランティア"),
+        QStringLiteral("ボランティア "),
+        QStringLiteral("ボランティア 探"),
+        QStringLiteral("ボランティア 探究"),
+        QStringLiteral("ボランティア 探究 ｘ"),
+        QStringLiteral("○"),
+    };
+    return typed;
+}
+
+// Every keystroke of TypedQueries() against every index, nothing selected (the
+// whole catalogue is compared).
+Figure TimeKeystrokes(const QString& what, const QList<SearchIndex>& indices, int rounds)
+{
+    int key = 0;
+    qsizetype listed = 0;
+    Figure figure = Time(what, rounds, [&] {
+        const SearchQuery query(TypedQueries().at(key++ % TypedQueries().size()));
+        listed = 0;
+        for (const SearchIndex& index : indices)
+            listed += index.Narrow(std::nullopt, query).size();
+    });
+    figure.note = QStringLiteral("%1 records")
+                      .arg(std::accumulate(indices.cbegin(), indices.cend(), qsizetype(0),
+                                           [](qsizetype sum, const SearchIndex& index) {
+                                               return sum + index.size();
+                                           }));
+    return figure;
+}
+
+QList<Figure> SearchCoreFigures()
+{
+    QList<Figure> figures;
+    QList<QList<SampleRecord>> catalogues;
+    for (int capacity : {324, 78, 9, 6})
+        catalogues.append(SyntheticCatalogue(capacity));
+    QList<SearchIndex> full;
+    QElapsedTimer built;
+    built.start();
+    for (const QList<SampleRecord>& catalogue : catalogues)
+        full.append(SearchIndex(catalogue));
+    const double buildMs = built.nsecsElapsed() / 1e6;
+    figures << TimeKeystrokes(QStringLiteral("search core: one keystroke, 4 catalogues full"), full,
+                              600);
+    figures << Figure{QStringLiteral("search core: normalising the 4 full catalogues, once"),
+                      buildMs, buildMs, QStringLiteral("417 records")};
+    for (int records : {1250, 2500, 5000, 10000}) {
+        const QList<SearchIndex> one{SearchIndex(SyntheticCatalogue(records))};
+        figures << TimeKeystrokes(
+            QStringLiteral("search core: one keystroke, %1 records").arg(records), one, 120);
+    }
+    const QList<SearchIndex> pasted{full.first()};
+    figures << Time(
+        QStringLiteral("search core: a pasted 10,000-character query, 324 records"), 50, [&pasted] {
+            const SearchQuery query(QStringLiteral("探究 ").repeated(2000) + QString(2000, u'ア'));
+            pasted.first().Narrow(std::nullopt, query);
+        });
+    return figures;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -172,6 +283,17 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QTextStream out(stdout);
+
+    // `run-benchmarks search`: the search figures alone, without the start-up launches.
+    if (argc > 1 && qstrcmp(argv[1], "search") == 0) {
+        for (const Figure& f : SearchCoreFigures())
+            out << QStringLiteral("  %1 %2 ms %3 ms  %4\n")
+                       .arg(f.what, -64)
+                       .arg(f.medianMs, 8, 'f', 3)
+                       .arg(f.worstMs, 8, 'f', 3)
+                       .arg(f.note);
+        return 0;
+    }
 
     // Start-up, the two programs taking turns so that both see the same machine state.
     constexpr int Launches = 15;
@@ -231,6 +353,8 @@ int main(int argc, char* argv[])
         window.TabBar()->setCurrentIndex(tab);
         QApplication::processEvents();
     });
+
+    figures << SearchCoreFigures();
 
     char cpu[256] = "unknown";
     if (FILE* info = std::fopen("/proc/cpuinfo", "r")) {
