@@ -27,32 +27,53 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
     setPalette(p);
 }
 
-void CMyEdit::SetSampleText(const QString& text)
+void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits)
 {
     m_text = text;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
     verticalScrollBar()->setValue(0);
-    MarkPlaceholders();
+    MarkText(hits);
 }
 
-void CMyEdit::MarkPlaceholders()
+void CMyEdit::MarkText(const QList<SearchQuery::Hit>& hits)
 {
     QList<QTextEdit::ExtraSelection> marks;
+    const auto mark = [this, &marks](qsizetype from, qsizetype to, const QTextCharFormat& format) {
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(document());
+        selection.cursor.setPosition(int(from));
+        selection.cursor.setPosition(int(to), QTextCursor::KeepAnchor);
+        selection.format = format;
+        marks << selection;
+    };
     if (m_text.contains(Placeholder)) {
         QTextCharFormat format;
         format.setForeground(QColor(204, 0, 0));
         format.setBackground(QColor(255, 240, 160));
         const QString plain = document()->toPlainText();
         for (qsizetype i = plain.indexOf(Placeholder); i >= 0;
-             i = plain.indexOf(Placeholder, i + 1)) {
-            QTextEdit::ExtraSelection mark;
-            mark.cursor = QTextCursor(document());
-            mark.cursor.setPosition(int(i));
-            mark.cursor.setPosition(int(i + 1), QTextCursor::KeepAnchor);
-            mark.format = format;
-            marks << mark;
+             i = plain.indexOf(Placeholder, i + 1))
+            mark(i, i + 1, format);
+    }
+    // A hit only colours the background, so a searched-for mark keeps its red.
+    if (!hits.isEmpty()) {
+        // The box shows CR LF as one break: where each unit of the text landed.
+        QList<qsizetype> shownAt(m_text.size() + 1);
+        qsizetype shown = 0;
+        for (qsizetype i = 0; i < m_text.size(); ++i) {
+            shownAt[i] = shown;
+            if (!(m_text.at(i) == u'\r' && i + 1 < m_text.size() && m_text.at(i + 1) == u'\n'))
+                ++shown;
+        }
+        shownAt[m_text.size()] = shown;
+        QTextCharFormat format;
+        format.setBackground(HitBackground);
+        for (const SearchQuery::Hit& hit : hits) {
+            const qsizetype end = hit.start + hit.length;
+            if (hit.start >= 0 && hit.length > 0 && end <= m_text.size())
+                mark(shownAt.at(hit.start), shownAt.at(end), format);
         }
     }
     setExtraSelections(marks);

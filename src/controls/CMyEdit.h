@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SearchQuery.h"
+
 #include <QPlainTextEdit>
 
 // Read-only, word-wrapping sample box. A double click selects the whole sample and
@@ -10,9 +12,13 @@ class CMyEdit : public QPlainTextEdit
 public:
     explicit CMyEdit(QWidget* parent = nullptr);
 
-    // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks
-    // stand out without changing what is selected and copied.
-    void SetSampleText(const QString& text);
+    // Behind the search's hits; the fill-in marks keep their own colours.
+    static constexpr QColor HitBackground{150, 212, 255};
+
+    // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks and
+    // the search's `hits` (in units of `text`) stand out without changing what is
+    // selected and copied.
+    void SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits = {});
     QString SampleText() const { return m_text; }
 
 protected:
@@ -20,7 +26,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void MarkPlaceholders();
+    void MarkText(const QList<SearchQuery::Hit>& hits);
 
     QString m_text;
 };
