@@ -1,5 +1,9 @@
 // `make bench`: start-up against a bare Qt window, and single user actions at the
 // largest catalogue a page may hold. Prints one table; the README quotes it.
+#include "CDlgTabGakubu.h"
+#include "CDlgTabJiko.h"
+#include "CDlgTabKomoku1.h"
+#include "CDlgTabKomoku2.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
@@ -189,12 +193,16 @@ QString SyntheticSample(int seed)
     return text;
 }
 
-QList<SampleRecord> SyntheticCatalogue(int records)
+// `records` samples of 800 characters, filed under every category of a `width`-wide
+// mask and named as `folder`'s PDFs are.
+QList<SampleRecord> SyntheticCatalogue(int records, const QString& folder = QString(),
+                                       int width = 0)
 {
     QList<SampleRecord> catalogue;
     catalogue.reserve(records);
     for (int i = 0; i < records; ++i)
-        catalogue.append({SyntheticSample(i), QString(), QString()});
+        catalogue.append({SyntheticSample(i), QString(width, u'1'),
+                          QStringLiteral("%1_%2.pdf").arg(folder).arg(i, 3, 10, QLatin1Char('0'))});
     return catalogue;
 }
 
@@ -269,6 +277,59 @@ QList<Figure> SearchCoreFigures()
     return figures;
 }
 
+// The four pages at their full capacity, as the window holds them: one shown, three
+// behind it, each told every keystroke of a typing session.
+QList<Figure> SearchPageFigures()
+{
+    CDlgTabKomoku1 komoku1(nullptr, SyntheticCatalogue(9, QStringLiteral("koumoku1"), 46));
+    CDlgTabKomoku2 komoku2(nullptr, SyntheticCatalogue(6, QStringLiteral("koumoku2"), 30));
+    CDlgTabGakubu gakubu(nullptr, SyntheticCatalogue(324, QStringLiteral("gakubu"), 46));
+    CDlgTabJiko jiko(nullptr, SyntheticCatalogue(78, QStringLiteral("jiko"), 15));
+    const QList<SamplePage*> pages{&komoku1, &komoku2, &gakubu, &jiko};
+    gakubu.show();
+    QApplication::processEvents();
+    QList<Figure> figures;
+    QElapsedTimer first;
+    first.start();
+    for (SamplePage* page : pages)
+        page->SetQuery(SearchQuery(TypedQueries().first()));
+    const double firstMs = first.nsecsElapsed() / 1e6;
+    int key = 1;
+    const auto keystroke = [&pages, &key] {
+        const SearchQuery query(TypedQueries().at(key++ % TypedQueries().size()));
+        for (SamplePage* page : pages)
+            page->SetQuery(query);
+    };
+    figures << Figure{QStringLiteral("search: the first keystroke, 4 full pages"), firstMs, firstMs,
+                      QStringLiteral("normalises the catalogues once")};
+    figures << Time(QStringLiteral("search: one keystroke, 4 full pages"), 240, keystroke,
+                    QStringLiteral("417 records, 324 shown"));
+    figures << Time(QStringLiteral("search: one keystroke, 4 full pages, painted"), 120,
+                    [&keystroke] {
+                        keystroke();
+                        QApplication::processEvents();
+                    });
+    // Emptying the field takes every page back to its whole selection: the heaviest
+    // listing, 324 samples on the page shown.
+    komoku1.ApplySelection(0);
+    gakubu.ApplySelection(0);
+    jiko.ApplySelection(0);
+    std::vector<double> emptying;
+    for (int i = 0; i < 120; ++i) {
+        keystroke();
+        QElapsedTimer timer;
+        timer.start();
+        for (SamplePage* page : pages)
+            page->SetQuery(SearchQuery());
+        emptying.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    figures << Figure{QStringLiteral("search: emptying the field, 4 full pages"), Median(emptying),
+                      *std::max_element(emptying.begin(), emptying.end()),
+                      QStringLiteral("back to 324 + 78 + 9 listed")};
+    gakubu.hide();
+    return figures;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -286,7 +347,7 @@ int main(int argc, char* argv[])
 
     // `run-benchmarks search`: the search figures alone, without the start-up launches.
     if (argc > 1 && qstrcmp(argv[1], "search") == 0) {
-        for (const Figure& f : SearchCoreFigures())
+        for (const Figure& f : SearchCoreFigures() + SearchPageFigures())
             out << QStringLiteral("  %1 %2 ms %3 ms  %4\n")
                        .arg(f.what, -64)
                        .arg(f.medianMs, 8, 'f', 3)
@@ -355,6 +416,7 @@ int main(int argc, char* argv[])
     });
 
     figures << SearchCoreFigures();
+    figures << SearchPageFigures();
 
     char cpu[256] = "unknown";
     if (FILE* info = std::fopen("/proc/cpuinfo", "r")) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentOpener.h"
+#include "SearchQuery.h"
 
 #include <QDialog>
 #include <array>
@@ -8,6 +9,7 @@
 class ClickableLabel;
 class ColouredTabBar;
 class NoticeBar;
+class QLineEdit;
 class QPushButton;
 class SamplePage;
 
@@ -31,6 +33,8 @@ public:
     QPushButton* ExitButton() const { return m_exit; }
     ClickableLabel* GuideLink() const { return m_guide; }
     NoticeBar* Notice() const { return m_notice; }
+    // The one search of every tab, in the strip beside the tabs.
+    QLineEdit* SearchField() const { return m_search; }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -42,10 +46,14 @@ private:
     void ShowSelectedPage();
     SamplePage* CreatePage(int tab);
     void OpenUsageGuide();
+    void ApplyQuery(const QString& typed);
+    void ShowSearchOnTabs();
 
     ColouredTabBar* m_tabs;
     std::array<SamplePage*, PageCount> m_pages{};
     QPushButton* m_exit;
     ClickableLabel* m_guide;
     NoticeBar* m_notice;
+    QLineEdit* m_search;
+    SearchQuery m_query;
 };

@@ -17,16 +17,24 @@ public:
 
     // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks and
     // the search's `hits` (in units of `text`) stand out without changing what is
-    // selected and copied.
+    // selected and copied. The hits are marked when the box is next painted.
     void SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits = {});
     QString SampleText() const { return m_text; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void MarkText(const QList<SearchQuery::Hit>& hits);
+    void Fill();
+    void MarkText();
 
     QString m_text;
+    QList<SearchQuery::Hit> m_hits;
+    // Laying out a sample is the costly part of showing it: a hidden box takes its text
+    // when it is shown, and a box marks its hits when it is painted.
+    bool m_unfilled = false;
+    bool m_hitsUnmarked = false;
 };

@@ -110,26 +110,51 @@ void SamplePage::ApplySelection(int category)
 
 void SamplePage::ListRecords(const QList<int>& catalogueIndices)
 {
+    m_listing = catalogueIndices;
+    Show();
+}
+
+void SamplePage::ResetResults()
+{
+    m_listing.reset();
+    Show();
+}
+
+void SamplePage::SetQuery(const SearchQuery& query)
+{
+    const bool relist = query.Words() != m_query.Words();
+    m_query = query;
+    ShowCaption();
+    if (relist)
+        Show();
+}
+
+void SamplePage::Show()
+{
     m_matches.clear();
+    if (!m_listing && m_query.IsEmpty()) {
+        m_pager.Clear();
+        ShowCount(0);
+        ShowPosition(0);
+        emit Listed();
+        return;
+    }
+    if (!m_query.IsEmpty() && !m_searchIndex)
+        m_searchIndex.emplace(m_parameters.catalogue);
+    const QList<int> listed =
+        m_query.IsEmpty() ? *m_listing : m_searchIndex->Narrow(m_listing, m_query);
     // One look into the document folder serves every match of the selection.
     const QSet<QString> present = m_parameters.display == DisplayRule::Numbered
                                       ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
                                       : QSet<QString>();
-    for (int i : catalogueIndices) {
+    for (int i : listed) {
         const SampleRecord& record = m_parameters.catalogue.at(i);
         m_matches.append({i, DisplayText(i, record, present), record.pdfName, record.mask});
     }
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
     ShowPosition(0);
-}
-
-void SamplePage::ResetResults()
-{
-    m_matches.clear();
-    m_pager.Clear();
-    ShowCount(0);
-    ShowPosition(0);
+    emit Listed();
 }
 
 QString SamplePage::DisplayText(int position, const SampleRecord& record,
@@ -148,8 +173,9 @@ void SamplePage::ShowPosition(int position)
     MirrorPager();
     const int top = m_pager.topMatch();
     const int bottom = m_pager.bottomMatch();
-    m_topSlot->SetSampleText(top >= 0 ? m_matches.at(top).displayText : QString());
-    m_bottomSlot->SetSampleText(bottom >= 0 ? m_matches.at(bottom).displayText : QString());
+    m_topSlot->SetSampleText(top >= 0 ? m_matches.at(top).displayText : QString(), Hits(top));
+    m_bottomSlot->SetSampleText(bottom >= 0 ? m_matches.at(bottom).displayText : QString(),
+                                Hits(bottom));
     m_topButton->setEnabled(top >= 0);
     m_bottomButton->setEnabled(bottom >= 0);
 }
@@ -176,9 +202,36 @@ QString SamplePage::Title() const
     return PageIdentity::ForFolder(m_parameters.folder).title;
 }
 
+QList<SearchQuery::Hit> SamplePage::Hits(int match) const
+{
+    if (m_query.IsEmpty() || !m_matches.contains(match))
+        return {};
+    // Only the sample's own text was searched, not the number or file name before it.
+    const MatchList::Match& shown = m_matches.at(match);
+    const QString& text = m_parameters.catalogue.at(shown.catalogueIndex).text;
+    const qsizetype offset = shown.displayText.size() - text.size();
+    QList<SearchQuery::Hit> hits = m_query.Hits(text);
+    for (SearchQuery::Hit& hit : hits)
+        hit.start += offset;
+    return hits;
+}
+
 void SamplePage::SetCaption(const QString& caption)
 {
-    m_caption->setText(caption);
+    m_selectionCaption = caption;
+    ShowCaption();
+}
+
+void SamplePage::ShowCaption()
+{
+    QString caption = m_selectionCaption;
+    if (!m_query.IsEmpty()) {
+        const QString quoted = u'\u300C' + m_query.Typed() + u'\u300D';
+        caption = m_listing ? caption + u'\u3000' + quoted : quoted + QStringLiteral("を含む文例");
+    }
+    // A long query is cut short on screen; the screen reader gets all of it.
+    m_caption->setText(
+        m_caption->fontMetrics().elidedText(caption, Qt::ElideRight, m_caption->width()));
     // Spoken with what it stands for, and never nameless before the first choice.
     const QString name = QStringLiteral("選択中の分類");
     Announce(m_caption, caption.isEmpty() ? name : name + u'\u3000' + caption);

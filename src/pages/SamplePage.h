@@ -4,10 +4,14 @@
 #include "MatchList.h"
 #include "ResultPager.h"
 #include "SampleRecord.h"
+#include "SearchIndex.h"
+#include "SearchQuery.h"
 
 #include <QColor>
 #include <QList>
 #include <QWidget>
+
+#include <optional>
 
 class CMyEdit;
 class MultiLineButton;
@@ -53,7 +57,13 @@ public:
     void ResetResults();
     // Moves the pager to `position` (kept within range) and fills both slots from it.
     void ShowPosition(int position);
+    // The caption of the page's selection; a search adds its query to what is shown.
     void SetCaption(const QString& caption);
+    // Narrows what the page lists to the records holding every word of `query`, or
+    // with nothing selected lists every record that does; an empty query lists the
+    // selection alone. Only a change of words lists afresh.
+    void SetQuery(const SearchQuery& query);
+    const SearchQuery& Query() const { return m_query; }
 
     const Parameters& parameters() const { return m_parameters; }
     // The colour of this page's tab, which its arrows and banners share.
@@ -76,6 +86,8 @@ public:
 signals:
     // A PDF button's document could not be handed to a viewer.
     void DocumentFailed(const QString& fileName, DocumentOpener::Result result);
+    // What the page lists has been worked out afresh.
+    void Listed();
 
 protected:
     // Places a picture label (title banner, heading) at its natural size.
@@ -93,8 +105,17 @@ private:
     void OnScroll(int code, int thumb);
     void MirrorPager();
     void OpenShown(int match);
+    void Show();
+    void ShowCaption();
+    QList<SearchQuery::Hit> Hits(int match) const;
 
     Parameters m_parameters;
+    // Nothing while nothing is selected.
+    std::optional<QList<int>> m_listing;
+    QString m_selectionCaption;
+    SearchQuery m_query;
+    // Built at the first query, then kept for the page's catalogue.
+    std::optional<SearchIndex> m_searchIndex;
     MatchList m_matches;
     ResultPager m_pager;
 

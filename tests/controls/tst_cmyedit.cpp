@@ -173,7 +173,13 @@ void TestCMyEdit::searchHitsStandOut()
     QList<SearchQuery::Hit> given;
     for (qsizetype i = 0; i + 1 < hits.size(); i += 2)
         given.append({hits.at(i), hits.at(i + 1)});
+    // Set while hidden, the text arrives when the box is shown, the hits when painted.
+    m_edit->hide();
     m_edit->SetSampleText(text, given);
+    QCOMPARE(m_edit->SampleText(), text);
+    m_edit->show();
+    QCOMPARE(m_edit->toPlainText(), QString(text).replace(u"\r\n"_qs, u"\n"_qs));
+    m_edit->viewport()->repaint();
     QStringList marked;
     for (const QTextEdit::ExtraSelection& mark : m_edit->extraSelections())
         marked << mark.cursor.selectedText();
