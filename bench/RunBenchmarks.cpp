@@ -137,16 +137,16 @@ QList<SampleRecord> FullCatalogue(const QString& folder)
     return records;
 }
 
-QList<Figure> PageFigures(const QString& label, SamplePage& page)
+QList<Figure> PageFigures(const QString& label, CategoryPage& page)
 {
     QList<Figure> figures;
     page.show();
     QApplication::processEvents();
     figures << Time(label + QStringLiteral(": one selection"), 200,
-                    [&page] { page.ApplySelection(Field); });
+                    [&page] { page.Choose(Field); });
     figures.last().note = QStringLiteral("%1 matches").arg(page.Matches().count());
     figures << Time(label + QStringLiteral(": one selection, painted"), 100, [&page] {
-        page.ApplySelection(Field);
+        page.Choose(Field);
         QApplication::processEvents();
     });
     int step = 0;
@@ -311,9 +311,9 @@ QList<Figure> SearchPageFigures()
                     });
     // Emptying the field takes every page back to its whole selection: the heaviest
     // listing, 324 samples on the page shown.
-    komoku1.ApplySelection(0);
-    gakubu.ApplySelection(0);
-    jiko.ApplySelection(0);
+    komoku1.Choose(0);
+    gakubu.Choose(0);
+    jiko.Choose(0);
     std::vector<double> emptying;
     for (int i = 0; i < 120; ++i) {
         keystroke();
@@ -394,18 +394,13 @@ int main(int argc, char* argv[])
     DocumentOpener::SetDocumentFolder(documents.path());
 
     QList<Figure> figures;
-    SamplePage numbered({QColor(236, 255, 196), QStringLiteral("gakubu"),
-                         FullCatalogue(QStringLiteral("gakubu")),
-                         SamplePage::DisplayRule::Numbered},
-                        nullptr);
+    CDlgTabGakubu numbered(nullptr, FullCatalogue(QStringLiteral("gakubu")));
     figures << PageFigures(QStringLiteral("324 records, numbered, PDF probes"), numbered);
-    SamplePage plain({QColor(255, 232, 241), QStringLiteral("koumoku1"),
-                      FullCatalogue(QStringLiteral("koumoku1"))},
-                     nullptr);
+    CDlgTabKomoku1 plain(nullptr, FullCatalogue(QStringLiteral("koumoku1")));
     figures << PageFigures(QStringLiteral("324 records, text as filed"), plain);
 
     Ctavoru_2Dlg window;
-    window.Page(0)->ApplySelection(0);
+    qobject_cast<CategoryPage*>(window.Page(0))->Choose(0);
     window.show();
     QApplication::processEvents();
     int tab = 0;

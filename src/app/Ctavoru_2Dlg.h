@@ -1,10 +1,11 @@
 #pragma once
 
 #include "DocumentOpener.h"
+#include "PageIdentity.h"
 #include "SearchQuery.h"
 
 #include <QDialog>
-#include <array>
+#include <QList>
 
 class ClickableLabel;
 class ColouredTabBar;
@@ -13,15 +14,16 @@ class QLineEdit;
 class QPushButton;
 class SamplePage;
 
-// The main window: four coloured tabs, each showing one page, the exit button and the
-// picture that opens the usage guide.
+// The main window: a coloured tab for each page of the page identity table, in its
+// order, the search field every page follows, the exit button and the picture that
+// opens the usage guide.
 class Ctavoru_2Dlg : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr QSize ClientSize{992, 669};
     static constexpr QPoint PageOrigin{4, 36};
-    static constexpr int PageCount = 4;
+    static inline const int PageCount = int(PageIdentity::All().size());
 
     explicit Ctavoru_2Dlg(QWidget* parent = nullptr);
     ~Ctavoru_2Dlg() override;
@@ -50,7 +52,7 @@ private:
     void ShowSearchOnTabs();
 
     ColouredTabBar* m_tabs;
-    std::array<SamplePage*, PageCount> m_pages{};
+    QList<SamplePage*> m_pages;
     QPushButton* m_exit;
     ClickableLabel* m_guide;
     NoticeBar* m_notice;

@@ -1,7 +1,7 @@
 #include "SamplePage.h"
 
 #include "CMyEdit.h"
-#include "CategoryMask.h"
+#include "CatalogueData.h"
 #include "DialogUnits.h"
 #include "MultiLineButton.h"
 #include "NumberedText.h"
@@ -36,8 +36,11 @@ QLabel* HeaderLabel(QWidget* page, const QString& text, QRect rect, Qt::Alignmen
 } // namespace
 
 SamplePage::SamplePage(Parameters parameters, QWidget* parent)
-    : QWidget(parent), m_parameters(std::move(parameters))
+    : QWidget(parent), m_parameters(std::move(parameters)),
+      m_catalogue(
+          m_parameters.catalogue.value_or(CatalogueData::ForFolder(m_parameters.folder).records))
 {
+    m_parameters.catalogue.reset(); // Catalogue() is the one list
     setFont(UiFonts::Dialog());
     setFixedSize(PageSize);
     setAutoFillBackground(true);
@@ -97,27 +100,15 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
 
 SamplePage::~SamplePage() = default;
 
-void SamplePage::ApplySelection(int category)
+void SamplePage::Refresh()
 {
-    QList<int> filed;
-    const QList<SampleRecord>& catalogue = m_parameters.catalogue;
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        if (CategoryMask::HasCategory(catalogue.at(i).mask, category))
-            filed << int(i);
+    if (m_query.IsEmpty()) {
+        ListRecords(SelectedRecords().value_or(QList<int>()));
+        return;
     }
-    ListRecords(filed);
-}
-
-void SamplePage::ListRecords(const QList<int>& catalogueIndices)
-{
-    m_listing = catalogueIndices;
-    Show();
-}
-
-void SamplePage::ResetResults()
-{
-    m_listing.reset();
-    Show();
+    if (!m_searchIndex)
+        m_searchIndex.emplace(m_catalogue);
+    ListRecords(m_searchIndex->Narrow(SelectedRecords(), m_query));
 }
 
 void SamplePage::SetQuery(const SearchQuery& query)
@@ -126,30 +117,19 @@ void SamplePage::SetQuery(const SearchQuery& query)
     m_query = query;
     ShowCaption();
     if (relist)
-        Show();
+        Refresh();
 }
 
-void SamplePage::Show()
+void SamplePage::ListRecords(const QList<int>& catalogueIndices)
 {
     m_matches.clear();
-    if (!m_listing && m_query.IsEmpty()) {
-        m_pager.Clear();
-        ShowCount(0);
-        ShowPosition(0);
-        emit Listed();
-        return;
-    }
-    if (!m_query.IsEmpty() && !m_searchIndex)
-        m_searchIndex.emplace(m_parameters.catalogue);
-    const QList<int> listed =
-        m_query.IsEmpty() ? *m_listing : m_searchIndex->Narrow(m_listing, m_query);
     // One look into the document folder serves every match of the selection.
     const QSet<QString> present = m_parameters.display == DisplayRule::Numbered
                                       ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
                                       : QSet<QString>();
-    for (int i : listed) {
-        const SampleRecord& record = m_parameters.catalogue.at(i);
-        m_matches.append({i, DisplayText(i, record, present), record.pdfName, record.mask});
+    for (int i : catalogueIndices) {
+        const SampleRecord& record = m_catalogue.at(i);
+        m_matches.append({i, DisplayText(i, record, present), record.pdfName});
     }
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
@@ -208,7 +188,7 @@ QList<SearchQuery::Hit> SamplePage::Hits(int match) const
         return {};
     // Only the sample's own text was searched, not the number or file name before it.
     const MatchList::Match& shown = m_matches.at(match);
-    const QString& text = m_parameters.catalogue.at(shown.catalogueIndex).text;
+    const QString& text = m_catalogue.at(shown.catalogueIndex).text;
     const qsizetype offset = shown.displayText.size() - text.size();
     QList<SearchQuery::Hit> hits = m_query.Hits(text);
     for (SearchQuery::Hit& hit : hits)
@@ -227,7 +207,8 @@ void SamplePage::ShowCaption()
     QString caption = m_selectionCaption;
     if (!m_query.IsEmpty()) {
         const QString quoted = u'\u300C' + m_query.Typed() + u'\u300D';
-        caption = m_listing ? caption + u'\u3000' + quoted : quoted + QStringLiteral("を含む文例");
+        caption = SelectedRecords() ? caption + u'\u3000' + quoted
+                                    : quoted + QStringLiteral("を含む文例");
     }
     // A long query is cut short on screen; the screen reader gets all of it.
     m_caption->setText(

@@ -19,8 +19,9 @@ class PagerScrollBar;
 class QLabel;
 
 // What every page shares: the header with the selection caption and the count, the
-// two sample slots, the pager and the two PDF buttons. A page states its parameters
-// and adds its own selector; a selector ends in ApplySelection (or ListRecords).
+// two sample slots, the pager and the two PDF buttons. A page states its parameters,
+// adds its own selector and keeps what the user has selected; the records it lists
+// are always those the catalogue core picks for that selection (SelectedRecords).
 class SamplePage : public QWidget
 {
     Q_OBJECT
@@ -33,9 +34,10 @@ public:
 
     struct Parameters
     {
-        QColor colour;                 // behind the selector column
-        QString folder;                // document sub-folder of the samples
-        QList<SampleRecord> catalogue; // in the order matches are listed
+        QColor colour;  // behind the selector column
+        QString folder; // document sub-folder of the samples
+        // In the order matches are listed; the folder's compiled-in catalogue when unset.
+        std::optional<QList<SampleRecord>> catalogue;
         DisplayRule display = DisplayRule::Text;
         int topButtonY = 203;     // dialog units; the numbered pages sit it lower
         QList<QRect> extraBlocks; // further block-coloured rectangles, pixels
@@ -49,12 +51,8 @@ public:
     SamplePage(Parameters parameters, QWidget* parent);
     ~SamplePage() override;
 
-    // Lists the records filed under one category and shows the first two.
-    void ApplySelection(int category);
-    // Lists the records at `catalogueIndices` (catalogue order) and shows the first two.
-    void ListRecords(const QList<int>& catalogueIndices);
-    // No selection: nothing listed, nothing to page.
-    void ResetResults();
+    // Lists afresh what the page's selection selects and shows the first two.
+    void Refresh();
     // Moves the pager to `position` (kept within range) and fills both slots from it.
     void ShowPosition(int position);
     // The caption of the page's selection; a search adds its query to what is shown.
@@ -66,6 +64,7 @@ public:
     const SearchQuery& Query() const { return m_query; }
 
     const Parameters& parameters() const { return m_parameters; }
+    const QList<SampleRecord>& Catalogue() const { return m_catalogue; }
     // The colour of this page's tab, which its arrows and banners share.
     QColor TabColour() const;
     // This page's title banner text.
@@ -90,6 +89,11 @@ signals:
     void Listed();
 
 protected:
+    // Catalogue indices, in catalogue order, of the records the page's current
+    // selection lists: what the catalogue core answers for it; nothing while nothing
+    // is selected (a search then looks through the whole catalogue).
+    virtual std::optional<QList<int>> SelectedRecords() const = 0;
+
     // Places a picture label (title banner, heading) at its natural size.
     QLabel* AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName);
 
@@ -98,6 +102,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void ListRecords(const QList<int>& catalogueIndices);
     QString DisplayText(int position, const SampleRecord& record,
                         const QSet<QString>& present) const;
     void ShowCount(int count);
@@ -105,13 +110,11 @@ private:
     void OnScroll(int code, int thumb);
     void MirrorPager();
     void OpenShown(int match);
-    void Show();
     void ShowCaption();
     QList<SearchQuery::Hit> Hits(int match) const;
 
     Parameters m_parameters;
-    // Nothing while nothing is selected.
-    std::optional<QList<int>> m_listing;
+    QList<SampleRecord> m_catalogue;
     QString m_selectionCaption;
     SearchQuery m_query;
     // Built at the first query, then kept for the page's catalogue.

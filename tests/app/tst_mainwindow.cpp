@@ -1,4 +1,5 @@
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
@@ -6,7 +7,6 @@
 #include "FieldTable.h"
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
-#include "SamplePage.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,9 +121,8 @@ void TestMainWindow::exactlyOneVisiblePage()
 
 void TestMainWindow::pageKeepsItsStateAcrossSwitches()
 {
-    SamplePage* page = m_window->Page(0);
-    page->SetCaption(FieldTable::Caption(2));
-    page->ApplySelection(2);
+    auto* page = qobject_cast<CategoryPage*>(m_window->Page(0));
+    page->Choose(2);
     page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     const QString top = page->TopSlot()->SampleText();
     QCOMPARE(page->Pager().position(), 1);
@@ -174,9 +173,8 @@ void TestMainWindow::keysThatDoNothing()
 {
     QFETCH(int, key);
     QFETCH(QString, focus);
-    SamplePage* page = m_window->Page(0);
-    page->SetCaption(FieldTable::Caption(0));
-    page->ApplySelection(0);
+    auto* page = qobject_cast<CategoryPage*>(m_window->Page(0));
+    page->Choose(0);
     QWidget* target = m_window->findChild<QWidget*>(focus);
     QVERIFY(target);
     target->setFocus();
