@@ -102,6 +102,8 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::Refresh()
 {
+    // Whether anything is selected decides the caption's form while searching.
+    ShowCaption();
     if (m_query.IsEmpty()) {
         ListRecords(SelectedRecords().value_or(QList<int>()));
         return;
@@ -115,9 +117,10 @@ void SamplePage::SetQuery(const SearchQuery& query)
 {
     const bool relist = query.Words() != m_query.Words();
     m_query = query;
-    ShowCaption();
     if (relist)
         Refresh();
+    else
+        ShowCaption();
 }
 
 void SamplePage::ListRecords(const QList<int>& catalogueIndices)
