@@ -1,13 +1,16 @@
 // `make bench`: start-up against a bare Qt window, and single user actions at the
 // largest catalogue a page may hold. Prints one table; the README quotes it.
 #include "CDlgTabGakubu.h"
+#include "CDlgTabJiko.h"
 #include "CDlgTabKomoku1.h"
+#include "CDlgTabKomoku2.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
 #include "FieldTable.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
+#include "SearchIndex.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +23,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <numeric>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -160,6 +164,172 @@ QList<Figure> PageFigures(const QString& label, CategoryPage& page)
     return figures;
 }
 
+// A sample of exactly 800 characters drawn from everyday phrases, different for every
+// `seed`: katakana, full-width digits and fill-in marks included, as the catalogues have.
+QString SyntheticSample(int seed)
+{
+    static const QStringList phrases = {
+        QStringLiteral("本生徒は入学以来、学業と課外活動の両面で努力を重ねてきました。"),
+        QStringLiteral("生徒会のリーダーとして文化祭の運営に携わりました。"),
+        QStringLiteral("地域のボランティア活動に三年間参加しています。"),
+        QStringLiteral("総合的な探究の時間には地元の川の水質を調べました。"),
+        QStringLiteral("評定平均値は○．○、学年○○○名中○位である。"),
+        QStringLiteral("英語検定２級を取得し、ＮＰＯ法人の通訳を務めました。"),
+        QStringLiteral("部長として部員をまとめ、県大会で準優勝しました。"),
+        QStringLiteral("周囲からの信頼も厚く、協調性に富んだ生徒です。"),
+        QStringLiteral("貴学への入学を推薦いたします。"),
+        QStringLiteral("将来は地域医療に貢献したいと考えています。"),
+        QStringLiteral("プログラミングに関心を持ち、アプリを開発しました。"),
+    };
+    QString text = QStringLiteral("\u3000");
+    quint32 state = quint32(seed) * 2654435761u + 1;
+    while (text.size() < 800) {
+        state = state * 1664525u + 1013904223u;
+        text += phrases.at((state >> 16) % phrases.size());
+        if ((state >> 8) % 5 == 0)
+            text += QStringLiteral("\r\n\u3000");
+    }
+    text.truncate(800);
+    return text;
+}
+
+// `records` samples of 800 characters, filed under every category of a `width`-wide
+// mask and named as `folder`'s PDFs are.
+QList<SampleRecord> SyntheticCatalogue(int records, const QString& folder = QString(),
+                                       int width = 0)
+{
+    QList<SampleRecord> catalogue;
+    catalogue.reserve(records);
+    for (int i = 0; i < records; ++i)
+        catalogue.append({SyntheticSample(i), QString(width, u'1'),
+                          QStringLiteral("%1_%2.pdf").arg(folder).arg(i, 3, 10, QLatin1Char('0'))});
+    return catalogue;
+}
+
+// What the search field holds after each keystroke of a session: kana arriving one by
+// one, the committed word, a second word, then a word that nothing holds.
+const QStringList& TypedQueries()
+{
+    static const QStringList typed = {
+        QStringLiteral("ぼ"),
+        QStringLiteral("ぼら"),
+        QStringLiteral("ぼらん"),
+        QStringLiteral("ぼらんて"),
+        QStringLiteral("ぼらんてぃ"),
+        QStringLiteral("ぼらんてぃあ"),
+        QStringLiteral("ボランティア"),
+        QStringLiteral("ボランティア "),
+        QStringLiteral("ボランティア 探"),
+        QStringLiteral("ボランティア 探究"),
+        QStringLiteral("ボランティア 探究 ｘ"),
+        QStringLiteral("○"),
+    };
+    return typed;
+}
+
+// Every keystroke of TypedQueries() against every index, nothing selected (the
+// whole catalogue is compared).
+Figure TimeKeystrokes(const QString& what, const QList<SearchIndex>& indices, int rounds)
+{
+    int key = 0;
+    qsizetype listed = 0;
+    Figure figure = Time(what, rounds, [&] {
+        const SearchQuery query(TypedQueries().at(key++ % TypedQueries().size()));
+        listed = 0;
+        for (const SearchIndex& index : indices)
+            listed += index.Narrow(std::nullopt, query).size();
+    });
+    figure.note = QStringLiteral("%1 records")
+                      .arg(std::accumulate(indices.cbegin(), indices.cend(), qsizetype(0),
+                                           [](qsizetype sum, const SearchIndex& index) {
+                                               return sum + index.size();
+                                           }));
+    return figure;
+}
+
+QList<Figure> SearchCoreFigures()
+{
+    QList<Figure> figures;
+    QList<QList<SampleRecord>> catalogues;
+    for (int capacity : {324, 78, 9, 6})
+        catalogues.append(SyntheticCatalogue(capacity));
+    QList<SearchIndex> full;
+    QElapsedTimer built;
+    built.start();
+    for (const QList<SampleRecord>& catalogue : catalogues)
+        full.append(SearchIndex(catalogue));
+    const double buildMs = built.nsecsElapsed() / 1e6;
+    figures << TimeKeystrokes(QStringLiteral("search core: one keystroke, 4 catalogues full"), full,
+                              600);
+    figures << Figure{QStringLiteral("search core: normalising the 4 full catalogues, once"),
+                      buildMs, buildMs, QStringLiteral("417 records")};
+    for (int records : {1250, 2500, 5000, 10000}) {
+        const QList<SearchIndex> one{SearchIndex(SyntheticCatalogue(records))};
+        figures << TimeKeystrokes(
+            QStringLiteral("search core: one keystroke, %1 records").arg(records), one, 120);
+    }
+    const QList<SearchIndex> pasted{full.first()};
+    figures << Time(
+        QStringLiteral("search core: a pasted 10,000-character query, 324 records"), 50, [&pasted] {
+            const SearchQuery query(QStringLiteral("探究 ").repeated(2000) + QString(2000, u'ア'));
+            pasted.first().Narrow(std::nullopt, query);
+        });
+    return figures;
+}
+
+// The four pages at their full capacity, as the window holds them: one shown, three
+// behind it, each told every keystroke of a typing session.
+QList<Figure> SearchPageFigures()
+{
+    CDlgTabKomoku1 komoku1(nullptr, SyntheticCatalogue(9, QStringLiteral("koumoku1"), 46));
+    CDlgTabKomoku2 komoku2(nullptr, SyntheticCatalogue(6, QStringLiteral("koumoku2"), 30));
+    CDlgTabGakubu gakubu(nullptr, SyntheticCatalogue(324, QStringLiteral("gakubu"), 46));
+    CDlgTabJiko jiko(nullptr, SyntheticCatalogue(78, QStringLiteral("jiko"), 15));
+    const QList<SamplePage*> pages{&komoku1, &komoku2, &gakubu, &jiko};
+    gakubu.show();
+    QApplication::processEvents();
+    QList<Figure> figures;
+    QElapsedTimer first;
+    first.start();
+    for (SamplePage* page : pages)
+        page->SetQuery(SearchQuery(TypedQueries().first()));
+    const double firstMs = first.nsecsElapsed() / 1e6;
+    int key = 1;
+    const auto keystroke = [&pages, &key] {
+        const SearchQuery query(TypedQueries().at(key++ % TypedQueries().size()));
+        for (SamplePage* page : pages)
+            page->SetQuery(query);
+    };
+    figures << Figure{QStringLiteral("search: the first keystroke, 4 full pages"), firstMs, firstMs,
+                      QStringLiteral("normalises the catalogues once")};
+    figures << Time(QStringLiteral("search: one keystroke, 4 full pages"), 240, keystroke,
+                    QStringLiteral("417 records, 324 shown"));
+    figures << Time(QStringLiteral("search: one keystroke, 4 full pages, painted"), 120,
+                    [&keystroke] {
+                        keystroke();
+                        QApplication::processEvents();
+                    });
+    // Emptying the field takes every page back to its whole selection: the heaviest
+    // listing, 324 samples on the page shown.
+    komoku1.Choose(0);
+    gakubu.Choose(0);
+    jiko.Choose(0);
+    std::vector<double> emptying;
+    for (int i = 0; i < 120; ++i) {
+        keystroke();
+        QElapsedTimer timer;
+        timer.start();
+        for (SamplePage* page : pages)
+            page->SetQuery(SearchQuery());
+        emptying.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    figures << Figure{QStringLiteral("search: emptying the field, 4 full pages"), Median(emptying),
+                      *std::max_element(emptying.begin(), emptying.end()),
+                      QStringLiteral("back to 324 + 78 + 9 listed")};
+    gakubu.hide();
+    return figures;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -174,6 +344,17 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     QTextStream out(stdout);
+
+    // `run-benchmarks search`: the search figures alone, without the start-up launches.
+    if (argc > 1 && qstrcmp(argv[1], "search") == 0) {
+        for (const Figure& f : SearchCoreFigures() + SearchPageFigures())
+            out << QStringLiteral("  %1 %2 ms %3 ms  %4\n")
+                       .arg(f.what, -64)
+                       .arg(f.medianMs, 8, 'f', 3)
+                       .arg(f.worstMs, 8, 'f', 3)
+                       .arg(f.note);
+        return 0;
+    }
 
     // Start-up, the two programs taking turns so that both see the same machine state.
     constexpr int Launches = 15;
@@ -231,6 +412,9 @@ int main(int argc, char* argv[])
         window.TabBar()->setCurrentIndex(tab);
         QApplication::processEvents();
     });
+
+    figures << SearchCoreFigures();
+    figures << SearchPageFigures();
 
     char cpu[256] = "unknown";
     if (FILE* info = std::fopen("/proc/cpuinfo", "r")) {

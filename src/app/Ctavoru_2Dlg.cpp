@@ -12,7 +12,9 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
 {
@@ -57,6 +59,22 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     m_exit->setAutoDefault(false);
     connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
 
+    // In the free strip between the last tab and the guide picture, as tall as a tab.
+    const QString searchName = QStringLiteral("文例を検索");
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("search"));
+    m_search->setPlaceholderText(searchName);
+    m_search->setAccessibleName(searchName);
+    m_search->setClearButtonEnabled(true);
+    // Qt's clear button has a picture and no words of its own.
+    for (QToolButton* clear : m_search->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("検索欄を空にする"));
+    constexpr int SearchGap = 8;
+    const int searchLeft = m_tabs->geometry().right() + 1 + SearchGap;
+    m_search->setGeometry(searchLeft, m_tabs->y(), m_guide->x() - SearchGap - searchLeft,
+                          ColouredTabBar::TabHeight);
+    connect(m_search, &QLineEdit::textChanged, this, &Ctavoru_2Dlg::ApplyQuery);
+
     m_notice = new NoticeBar(this);
 
     connect(m_tabs, &QTabBar::currentChanged, this, &Ctavoru_2Dlg::ShowSelectedPage);
@@ -89,6 +107,8 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     page->setAccessibleName(identity.caption.trimmed());
     page->SetDocumentOpener(&m_documents);
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
+    page->SetQuery(m_query);
+    connect(page, &SamplePage::Listed, this, &Ctavoru_2Dlg::ShowSearchOnTabs);
     // Keep the notice above every page, however late a page is built.
     m_notice->raise();
     return page;
@@ -102,6 +122,29 @@ void Ctavoru_2Dlg::ShowSelectedPage()
             Page(i)->show();
         else if (m_pages[i])
             m_pages[i]->hide();
+    }
+}
+
+void Ctavoru_2Dlg::ApplyQuery(const QString& typed)
+{
+    m_query = SearchQuery(typed);
+    // Every tab tells what it holds for the query, so every page takes it now; a page
+    // is built for it the first time a query is not empty.
+    for (int tab = 0; tab < PageCount; ++tab) {
+        if (m_pages.at(tab) || !m_query.IsEmpty())
+            Page(tab)->SetQuery(m_query);
+    }
+    ShowSearchOnTabs();
+}
+
+void Ctavoru_2Dlg::ShowSearchOnTabs()
+{
+    for (int tab = 0; tab < PageCount; ++tab) {
+        const bool searching = !m_query.IsEmpty() && m_pages.at(tab);
+        const int count = searching ? m_pages.at(tab)->Matches().count() : 0;
+        m_tabs->SetTabDimmed(tab, searching && count == 0);
+        m_tabs->SetTabDescription(tab, searching ? QStringLiteral("検索に該当 %1 件").arg(count)
+                                                 : QString());
     }
 }
 
@@ -129,7 +172,15 @@ bool Ctavoru_2Dlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // The search field edits text: Backspace deletes there, Escape empties it.
+        if (watched == m_search && key == Qt::Key_Backspace)
+            return false;
+        if (watched == m_search && key == Qt::Key_Escape) {
+            m_search->clear();
+            return true;
+        }
+        switch (key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:

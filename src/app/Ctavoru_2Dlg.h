@@ -2,6 +2,7 @@
 
 #include "DocumentOpener.h"
 #include "PageIdentity.h"
+#include "SearchQuery.h"
 
 #include <QDialog>
 #include <QList>
@@ -9,11 +10,13 @@
 class ClickableLabel;
 class ColouredTabBar;
 class NoticeBar;
+class QLineEdit;
 class QPushButton;
 class SamplePage;
 
 // The main window: a coloured tab for each page of the page identity table, in its
-// order, the exit button and the picture that opens the usage guide.
+// order, the search field every page follows, the exit button and the picture that
+// opens the usage guide.
 class Ctavoru_2Dlg : public QDialog
 {
     Q_OBJECT
@@ -34,6 +37,8 @@ public:
     NoticeBar* Notice() const { return m_notice; }
     // The opener the window and every page use; tests point it elsewhere.
     DocumentOpener& Documents() { return m_documents; }
+    // The one search of every tab, in the strip beside the tabs.
+    QLineEdit* SearchField() const { return m_search; }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -45,6 +50,8 @@ private:
     void ShowSelectedPage();
     SamplePage* CreatePage(int tab);
     void OpenUsageGuide();
+    void ApplyQuery(const QString& typed);
+    void ShowSearchOnTabs();
 
     DocumentOpener m_documents;
     ColouredTabBar* m_tabs;
@@ -52,4 +59,6 @@ private:
     QPushButton* m_exit;
     ClickableLabel* m_guide;
     NoticeBar* m_notice;
+    QLineEdit* m_search;
+    SearchQuery m_query;
 };

@@ -36,6 +36,8 @@ public:
     // Every box can be clicked again and nothing is listed; ticks stay.
     void ResetResults();
 
+    // Whether the ticks list anything: false at the start and after a reset.
+    bool IsListing() const { return m_listing; }
     // Catalogue indices of the records the selection lists, in catalogue order: those
     // matching every tick, or none while reset.
     QList<int> Matches(const QList<SampleRecord>& catalogue) const;

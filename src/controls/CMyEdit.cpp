@@ -27,35 +27,98 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
     setPalette(p);
 }
 
-void CMyEdit::SetSampleText(const QString& text)
+void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits)
 {
+    const bool same = text == m_text && !m_unfilled && !m_hitsUnmarked;
     m_text = text;
-    QString shown = text;
+    m_hits = hits;
+    m_unfilled = !isVisible();
+    if (m_unfilled)
+        return;
+    if (!same) {
+        Fill();
+        return;
+    }
+    // The same sample again (the next keystroke of a search often keeps it): back to
+    // its first line as for a new one, without setting and laying it out afresh.
+    QTextCursor start(document());
+    setTextCursor(start);
+    verticalScrollBar()->setValue(0);
+    m_hitsUnmarked = !m_hits.isEmpty();
+    MarkText();
+    if (m_hitsUnmarked)
+        viewport()->update();
+}
+
+void CMyEdit::Fill()
+{
+    m_unfilled = false;
+    QString shown = m_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
     verticalScrollBar()->setValue(0);
-    MarkPlaceholders();
+    m_hitsUnmarked = !m_hits.isEmpty();
+    MarkText();
+    if (m_hitsUnmarked)
+        viewport()->update();
 }
 
-void CMyEdit::MarkPlaceholders()
+void CMyEdit::MarkText()
 {
     QList<QTextEdit::ExtraSelection> marks;
+    const auto mark = [this, &marks](qsizetype from, qsizetype to, const QTextCharFormat& format) {
+        QTextEdit::ExtraSelection selection;
+        selection.cursor = QTextCursor(document());
+        selection.cursor.setPosition(int(from));
+        selection.cursor.setPosition(int(to), QTextCursor::KeepAnchor);
+        selection.format = format;
+        marks << selection;
+    };
     if (m_text.contains(Placeholder)) {
         QTextCharFormat format;
         format.setForeground(QColor(204, 0, 0));
         format.setBackground(QColor(255, 240, 160));
         const QString plain = document()->toPlainText();
         for (qsizetype i = plain.indexOf(Placeholder); i >= 0;
-             i = plain.indexOf(Placeholder, i + 1)) {
-            QTextEdit::ExtraSelection mark;
-            mark.cursor = QTextCursor(document());
-            mark.cursor.setPosition(int(i));
-            mark.cursor.setPosition(int(i + 1), QTextCursor::KeepAnchor);
-            mark.format = format;
-            marks << mark;
+             i = plain.indexOf(Placeholder, i + 1))
+            mark(i, i + 1, format);
+    }
+    // A hit only colours the background, so a searched-for mark keeps its red.
+    if (!m_hitsUnmarked && !m_hits.isEmpty()) {
+        // The box shows CR LF as one break: where each unit of the text landed.
+        QList<qsizetype> shownAt(m_text.size() + 1);
+        qsizetype shown = 0;
+        for (qsizetype i = 0; i < m_text.size(); ++i) {
+            shownAt[i] = shown;
+            if (!(m_text.at(i) == u'\r' && i + 1 < m_text.size() && m_text.at(i + 1) == u'\n'))
+                ++shown;
+        }
+        shownAt[m_text.size()] = shown;
+        QTextCharFormat format;
+        format.setBackground(HitBackground);
+        for (const SearchQuery::Hit& hit : m_hits) {
+            const qsizetype end = hit.start + hit.length;
+            if (hit.start >= 0 && hit.length > 0 && end <= m_text.size())
+                mark(shownAt.at(hit.start), shownAt.at(end), format);
         }
     }
     setExtraSelections(marks);
+}
+
+void CMyEdit::showEvent(QShowEvent* event)
+{
+    if (m_unfilled)
+        Fill();
+    QPlainTextEdit::showEvent(event);
+}
+
+void CMyEdit::paintEvent(QPaintEvent* event)
+{
+    if (m_hitsUnmarked) {
+        m_hitsUnmarked = false;
+        MarkText();
+    }
+    QPlainTextEdit::paintEvent(event);
 }
 
 void CMyEdit::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SearchQuery.h"
+
 #include <QPlainTextEdit>
 
 // Read-only, word-wrapping sample box. A double click selects the whole sample and
@@ -11,17 +13,29 @@ class CMyEdit : public QPlainTextEdit
 public:
     explicit CMyEdit(QWidget* parent = nullptr);
 
-    // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks
-    // stand out without changing what is selected and copied.
-    void SetSampleText(const QString& text);
+    // Behind the search's hits; the fill-in marks keep their own colours.
+    static constexpr QColor HitBackground{150, 212, 255};
+
+    // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks and
+    // the search's `hits` (in units of `text`) stand out without changing what is
+    // selected and copied. The hits are marked when the box is next painted.
+    void SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits = {});
     QString SampleText() const { return m_text; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void MarkPlaceholders();
+    void Fill();
+    void MarkText();
 
     QString m_text;
+    QList<SearchQuery::Hit> m_hits;
+    // Laying out a sample is the costly part of showing it: a hidden box takes its text
+    // when it is shown, and a box marks its hits when it is painted.
+    bool m_unfilled = false;
+    bool m_hitsUnmarked = false;
 };

@@ -1,5 +1,6 @@
 #include "ColouredTabBar.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -16,7 +17,38 @@ ColouredTabBar::ColouredTabBar(QWidget* parent) : QTabBar(parent)
 int ColouredTabBar::AddColouredTab(const QString& caption, const QColor& colour)
 {
     m_colours.append(colour);
+    m_dimmed.append(false);
     return addTab(caption);
+}
+
+void ColouredTabBar::SetTabDimmed(int index, bool dimmed)
+{
+    if (index < 0 || index >= m_dimmed.size() || m_dimmed.at(index) == dimmed)
+        return;
+    m_dimmed[index] = dimmed;
+    update(tabRect(index));
+}
+
+QColor ColouredTabBar::PaintedColour(int index) const
+{
+    const QColor colour = TabColour(index);
+    if (!IsTabDimmed(index))
+        return colour;
+    // Two parts grey to one part colour: still tells the tabs apart, white stays legible.
+    constexpr int Grey = 168;
+    return QColor((colour.red() + 2 * Grey) / 3, (colour.green() + 2 * Grey) / 3,
+                  (colour.blue() + 2 * Grey) / 3);
+}
+
+void ColouredTabBar::SetTabDescription(int index, const QString& description)
+{
+    // Qt gives a tab's tool tip to screen readers as its description.
+    if (index < 0 || index >= count() || tabToolTip(index) == description)
+        return;
+    setTabToolTip(index, description);
+    QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+    changed.setChild(index);
+    QAccessible::updateAccessibility(&changed);
 }
 
 QSize ColouredTabBar::tabSizeHint(int index) const
@@ -30,7 +62,7 @@ void ColouredTabBar::paintEvent(QPaintEvent*)
     QStylePainter painter(this);
     for (int i = 0; i < count(); ++i) {
         const QRect r = tabRect(i);
-        painter.fillRect(r, TabColour(i));
+        painter.fillRect(r, PaintedColour(i));
         painter.setPen(Qt::white);
         const QRect text(r.topLeft() + CaptionOffset, r.bottomRight());
         painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, tabText(i));
@@ -39,7 +71,7 @@ void ColouredTabBar::paintEvent(QPaintEvent*)
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
             focus.rect = r.adjusted(2, 2, -2, -2);
-            focus.backgroundColor = TabColour(i);
+            focus.backgroundColor = PaintedColour(i);
             painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
         }
     }

@@ -18,6 +18,15 @@ public:
     int AddColouredTab(const QString& caption, const QColor& colour);
     QColor TabColour(int index) const { return m_colours.value(index); }
 
+    // A dimmed tab is drawn in its colour mixed toward grey: its page has nothing to
+    // show for what is being looked for. The tab still works as before.
+    void SetTabDimmed(int index, bool dimmed);
+    bool IsTabDimmed(int index) const { return m_dimmed.value(index); }
+    // What the tab is filled with: its colour, or the dimmed mix.
+    QColor PaintedColour(int index) const;
+    // What a screen reader says about a tab besides its caption; empty says nothing.
+    void SetTabDescription(int index, const QString& description);
+
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
@@ -25,4 +34,5 @@ protected:
 
 private:
     QList<QColor> m_colours;
+    QList<bool> m_dimmed;
 };

@@ -69,8 +69,10 @@ CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, std::optional<QList<SampleRecord
     setTabOrder(ScrollBar(), m_boxes.at(last));
 }
 
-QList<int> CDlgTabKomoku2::SelectedRecords() const
+std::optional<QList<int>> CDlgTabKomoku2::SelectedRecords() const
 {
+    if (!m_selection.IsListing())
+        return std::nullopt;
     return m_selection.Matches(Catalogue());
 }
 

@@ -26,7 +26,7 @@ public:
     const CheckSelection& Selection() const { return m_selection; }
 
 protected:
-    QList<int> SelectedRecords() const override;
+    std::optional<QList<int>> SelectedRecords() const override;
 
 private:
     void OnToggled(int position, bool ticked);

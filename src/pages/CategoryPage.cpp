@@ -27,7 +27,9 @@ void CategoryPage::Choose(int index)
     Refresh();
 }
 
-QList<int> CategoryPage::SelectedRecords() const
+std::optional<QList<int>> CategoryPage::SelectedRecords() const
 {
+    if (!m_selection.IsChosen())
+        return std::nullopt;
     return m_selection.Matches(Catalogue());
 }

@@ -28,7 +28,7 @@ public:
     void Choose(int index);
 
 protected:
-    QList<int> SelectedRecords() const override;
+    std::optional<QList<int>> SelectedRecords() const override;
 
 private:
     FieldSelector* m_selector;

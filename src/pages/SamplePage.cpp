@@ -102,7 +102,25 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::Refresh()
 {
-    ListRecords(SelectedRecords());
+    // Whether anything is selected decides the caption's form while searching.
+    ShowCaption();
+    if (m_query.IsEmpty()) {
+        ListRecords(SelectedRecords().value_or(QList<int>()));
+        return;
+    }
+    if (!m_searchIndex)
+        m_searchIndex.emplace(m_catalogue);
+    ListRecords(m_searchIndex->Narrow(SelectedRecords(), m_query));
+}
+
+void SamplePage::SetQuery(const SearchQuery& query)
+{
+    const bool relist = query.Words() != m_query.Words();
+    m_query = query;
+    if (relist)
+        Refresh();
+    else
+        ShowCaption();
 }
 
 void SamplePage::ListRecords(const QList<int>& catalogueIndices)
@@ -119,6 +137,7 @@ void SamplePage::ListRecords(const QList<int>& catalogueIndices)
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
     ShowPosition(0);
+    emit Listed();
 }
 
 QString SamplePage::DisplayText(int position, const SampleRecord& record,
@@ -137,8 +156,9 @@ void SamplePage::ShowPosition(int position)
     MirrorPager();
     const int top = m_pager.topMatch();
     const int bottom = m_pager.bottomMatch();
-    m_topSlot->SetSampleText(top >= 0 ? m_matches.at(top).displayText : QString());
-    m_bottomSlot->SetSampleText(bottom >= 0 ? m_matches.at(bottom).displayText : QString());
+    m_topSlot->SetSampleText(top >= 0 ? m_matches.at(top).displayText : QString(), Hits(top));
+    m_bottomSlot->SetSampleText(bottom >= 0 ? m_matches.at(bottom).displayText : QString(),
+                                Hits(bottom));
     m_topButton->setEnabled(top >= 0);
     m_bottomButton->setEnabled(bottom >= 0);
 }
@@ -165,9 +185,37 @@ QString SamplePage::Title() const
     return PageIdentity::ForFolder(m_parameters.folder).title;
 }
 
+QList<SearchQuery::Hit> SamplePage::Hits(int match) const
+{
+    if (m_query.IsEmpty() || !m_matches.contains(match))
+        return {};
+    // Only the sample's own text was searched, not the number or file name before it.
+    const MatchList::Match& shown = m_matches.at(match);
+    const QString& text = m_catalogue.at(shown.catalogueIndex).text;
+    const qsizetype offset = shown.displayText.size() - text.size();
+    QList<SearchQuery::Hit> hits = m_query.Hits(text);
+    for (SearchQuery::Hit& hit : hits)
+        hit.start += offset;
+    return hits;
+}
+
 void SamplePage::SetCaption(const QString& caption)
 {
-    m_caption->setText(caption);
+    m_selectionCaption = caption;
+    ShowCaption();
+}
+
+void SamplePage::ShowCaption()
+{
+    QString caption = m_selectionCaption;
+    if (!m_query.IsEmpty()) {
+        const QString quoted = u'\u300C' + m_query.Typed() + u'\u300D';
+        caption = SelectedRecords() ? caption + u'\u3000' + quoted
+                                    : quoted + QStringLiteral("を含む文例");
+    }
+    // A long query is cut short on screen; the screen reader gets all of it.
+    m_caption->setText(
+        m_caption->fontMetrics().elidedText(caption, Qt::ElideRight, m_caption->width()));
     // Spoken with what it stands for, and never nameless before the first choice.
     const QString name = QStringLiteral("選択中の分類");
     Announce(m_caption, caption.isEmpty() ? name : name + u'\u3000' + caption);

@@ -4,6 +4,8 @@
 #include "MatchList.h"
 #include "ResultPager.h"
 #include "SampleRecord.h"
+#include "SearchIndex.h"
+#include "SearchQuery.h"
 
 #include <QColor>
 #include <QList>
@@ -53,11 +55,17 @@ public:
     void Refresh();
     // Moves the pager to `position` (kept within range) and fills both slots from it.
     void ShowPosition(int position);
+    // The caption of the page's selection; a search adds its query to what is shown.
     void SetCaption(const QString& caption);
     // Where the PDF buttons look for documents and how they hand them over: the
     // window lends its own opener; until then the page uses one of its own.
     void SetDocumentOpener(const DocumentOpener* opener);
     const DocumentOpener& Documents() const { return *m_documents; }
+    // Narrows what the page lists to the records holding every word of `query`, or
+    // with nothing selected lists every record that does; an empty query lists the
+    // selection alone. Only a change of words lists afresh.
+    void SetQuery(const SearchQuery& query);
+    const SearchQuery& Query() const { return m_query; }
 
     const Parameters& parameters() const { return m_parameters; }
     const QList<SampleRecord>& Catalogue() const { return m_catalogue; }
@@ -81,11 +89,14 @@ public:
 signals:
     // A PDF button's document could not be handed to a viewer.
     void DocumentFailed(const QString& fileName, DocumentOpener::Result result);
+    // What the page lists has been worked out afresh.
+    void Listed();
 
 protected:
     // Catalogue indices, in catalogue order, of the records the page's current
-    // selection lists: what the catalogue core answers for it.
-    virtual QList<int> SelectedRecords() const = 0;
+    // selection lists: what the catalogue core answers for it; nothing while nothing
+    // is selected (a search then looks through the whole catalogue).
+    virtual std::optional<QList<int>> SelectedRecords() const = 0;
 
     // Places a picture label (title banner, heading) at its natural size.
     QLabel* AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName);
@@ -103,11 +114,17 @@ private:
     void OnScroll(int code, int thumb);
     void MirrorPager();
     void OpenShown(int match);
+    void ShowCaption();
+    QList<SearchQuery::Hit> Hits(int match) const;
 
     Parameters m_parameters;
     QList<SampleRecord> m_catalogue;
     DocumentOpener m_ownDocuments;
     const DocumentOpener* m_documents = &m_ownDocuments;
+    QString m_selectionCaption;
+    SearchQuery m_query;
+    // Built at the first query, then kept for the page's catalogue.
+    std::optional<SearchIndex> m_searchIndex;
     MatchList m_matches;
     ResultPager m_pager;
 

@@ -3,6 +3,7 @@
 // count spoken when it changes.
 #include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
+#include "CatalogueData.h"
 #include "CategoryPage.h"
 #include "CheckGroup.h"
 #include "ClickableLabel.h"
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -89,6 +91,7 @@ private slots:
     void countChangesAreAnnounced();
     void pdfButtonsFollowTheSlots();
     void guideLinkOpensTheGuide();
+    void searchFieldAndTabDescriptions();
 
 private:
     QAccessibleInterface* Root() const { return QAccessible::queryAccessibleInterface(m_window); }
@@ -223,6 +226,7 @@ void TestAccessibility::controlsHaveTheirRoleAndName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("disabled");
     QTest::newRow("exit") << "exit" << int(QAccessible::PushButton) << "終了" << false;
+    QTest::newRow("search") << "search" << int(QAccessible::EditableText) << "文例を検索" << false;
     QTest::newRow("guide") << "guide" << int(QAccessible::Link) << "このソフトの使い方" << false;
     QTest::newRow("top slot") << "topSlot" << int(QAccessible::EditableText) << "上の文例" << false;
     QTest::newRow("bottom slot") << "bottomSlot" << int(QAccessible::EditableText) << "下の文例"
@@ -380,6 +384,50 @@ void TestAccessibility::guideLinkOpensTheGuide()
     Press(guide);
     QCOMPARE(m_opened,
              QList<QUrl>{QUrl::fromLocalFile(m_documents.filePath(QStringLiteral("riyou.pdf")))});
+}
+
+void TestAccessibility::searchFieldAndTabDescriptions()
+{
+    QAccessibleInterface* field = Find(Root(), m_window->SearchField());
+    QVERIFY(field);
+    QList<QAccessibleInterface*> tabs;
+    for (QAccessibleInterface* node : Walk(Find(Root(), m_window->TabBar()))) {
+        if (node->role() == QAccessible::PageTab)
+            tabs << node;
+    }
+    QCOMPARE(tabs.size(), Ctavoru_2Dlg::PageCount);
+    for (QAccessibleInterface* tab : tabs)
+        QVERIFY(tab->text(QAccessible::Description).isEmpty());
+
+    // A screen reader writes the field's value; the pages and the tabs follow as they do
+    // for typing. Nothing holds this word, so every tab says so.
+    field->setText(QAccessible::Value, QStringLiteral("ｘｙｚｚｙ"));
+    QCOMPARE(m_window->SearchField()->text(), QStringLiteral("ｘｙｚｚｙ"));
+    for (int i = 0; i < Ctavoru_2Dlg::PageCount; ++i) {
+        QCOMPARE(tabs.at(i)->text(QAccessible::Description), QStringLiteral("検索に該当 0 件"));
+        QCOMPARE(m_window->Page(i)->CountLabel()->text(), QStringLiteral("0 件"));
+    }
+    QCOMPARE(Find(Root(), Page()->CaptionLabel())->text(QAccessible::Name),
+             QStringLiteral("選択中の分類　「ｘｙｚｚｙ」を含む文例"));
+    // The first tab's first sample holds its own opening words.
+    const QString word =
+        CatalogueData::ForFolder(QStringLiteral("koumoku1")).records.first().text.mid(1, 4);
+    field->setText(QAccessible::Value, word);
+    QCOMPARE(tabs.first()->text(QAccessible::Description),
+             QStringLiteral("検索に該当 %1 件").arg(Page()->Matches().count()));
+    QVERIFY(Page()->Matches().count() > 0);
+    // The clear button, once there, is named, and pressing it empties the field.
+    QAccessibleInterface* clear = nullptr;
+    for (QAccessibleInterface* node : Walk(field)) {
+        if (node != field && !node->state().invisible)
+            clear = node;
+    }
+    QVERIFY(clear);
+    QCOMPARE(clear->text(QAccessible::Name), QStringLiteral("検索欄を空にする"));
+    Press(clear);
+    QVERIFY(m_window->SearchField()->text().isEmpty());
+    for (QAccessibleInterface* tab : tabs)
+        QVERIFY(tab->text(QAccessible::Description).isEmpty());
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -27,14 +27,18 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -62,7 +66,9 @@ enum class Kind
     ExitClick,
     TickBox, // a: box position, b: by mouse (even) or Space (odd)
     ClearAll,
-    Tamper, // only for checking the checker: changes a page behind its back
+    SearchType,  // a: word, b: replacing (even) or adding to (odd) what the field holds
+    SearchClear, // b: Escape in the field, its clear button, or one Backspace
+    Tamper,      // only for checking the checker: changes a page behind its back
 };
 
 struct Action
@@ -111,6 +117,10 @@ const char* KindName(Kind kind)
         return "tick box";
     case Kind::ClearAll:
         return "clear all ticks";
+    case Kind::SearchType:
+        return "type into search";
+    case Kind::SearchClear:
+        return "clear search";
     case Kind::Tamper:
         return "tamper";
     }
@@ -129,6 +139,11 @@ const int WheelDeltas[] = {120, -120, 1, -1, 0, 240, -240, 960, -960, 32767, -32
 const Qt::Key PagerKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_PageUp,
                              Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
 const Qt::Key GuardedKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace};
+// Words that some samples of the first two tabs hold, in every form the search folds,
+// words nothing holds, and spaces alone.
+const QString SearchWords[] = {u"探究"_qs,    u"ﾘｰﾀﾞｰ"_qs,  u"英語"_qs, u"ＥＮＧＬＩＳＨ"_qs,
+                               u"○"_qs,       u"の"_qs,     u"した"_qs, u"部長"_qs,
+                               u"文学 の"_qs, u"ｘｙｚ"_qs, u" "_qs,    u"\u3000"_qs};
 
 QList<Action> Generate(quint32 seed, int length)
 {
@@ -137,7 +152,7 @@ QList<Action> Generate(quint32 seed, int length)
     actions.reserve(length);
     auto pick = [&random](int bound) { return int(random.bounded(bound)); };
     while (actions.size() < length) {
-        const int roll = pick(112);
+        const int roll = pick(124);
         Action action{Kind::Wheel};
         if (roll < 16) {
             // Favour the faculties whose fields hold samples, or most selections come
@@ -182,8 +197,12 @@ QList<Action> Generate(quint32 seed, int length)
             action = {Kind::ExitClick};
         else if (roll < 110)
             action = {Kind::TickBox, pick(30), pick(2)};
-        else
+        else if (roll < 112)
             action = {Kind::ClearAll};
+        else if (roll < 120)
+            action = {Kind::SearchType, pick(int(std::size(SearchWords))), pick(2)};
+        else
+            action = {Kind::SearchClear, 0, pick(3)};
         actions << action;
     }
     return actions;
@@ -232,6 +251,42 @@ QList<FacultyModel> JikoFaculties()
     return faculties;
 }
 
+// The search as the user meets it: texts compared after NFKC, with kana, case, white
+// space and invisible characters folded away, every word of the query required.
+QString Folded(const QString& text)
+{
+    QString out;
+    for (QChar c : text.normalized(QString::NormalizationForm_KC)) {
+        if (c.isSpace() || c.category() == QChar::Other_Control ||
+            c.category() == QChar::Other_Format)
+            continue;
+        c = c.toCaseFolded();
+        if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6)
+            c = QChar(c.unicode() - 0x60);
+        out += c;
+    }
+    return out;
+}
+
+struct SearchModel
+{
+    QString typed;
+
+    QStringList Words() const
+    {
+        QStringList words;
+        for (const QString& part : typed.split(
+                 QRegularExpression(u"\\s+"_qs, QRegularExpression::UseUnicodePropertiesOption),
+                 Qt::SkipEmptyParts)) {
+            const QString word = Folded(part);
+            if (!word.isEmpty() && !words.contains(word))
+                words << word;
+        }
+        words.sort();
+        return words;
+    }
+};
+
 // What one page must show, worked out from its catalogue alone.
 struct PageModel
 {
@@ -241,7 +296,9 @@ struct PageModel
     QList<FacultyModel> faculties; // empty on the page of tick boxes
     std::optional<TickReference> ticks;
     QString caption;
-    QList<int> matches; // catalogue indices, in catalogue order
+    QString selectionCaption;
+    std::optional<QList<int>> selection; // nothing while nothing is selected
+    QList<int> matches;                  // catalogue indices, in catalogue order
     int position = 0;
     // Before the first selection the bar is live over an empty range.
     bool pagerEnabled = true;
@@ -249,28 +306,51 @@ struct PageModel
     int Max() const { return matches.size() > 2 ? int(matches.size()) - 2 : 0; }
     void Move(int to) { position = std::clamp(to, 0, Max()); }
 
-    void Choose(const ChoiceModel& choice)
+    void Choose(const ChoiceModel& choice, const SearchModel& search)
     {
-        caption = choice.caption;
-        matches.clear();
+        selectionCaption = choice.caption;
+        QList<int> filed;
         for (int i = 0; i < catalogue.size(); ++i) {
             if (catalogue.at(i).mask.mid(choice.index, 1) == QStringLiteral("1"))
-                matches << i;
+                filed << i;
         }
-        Listed();
+        selection = filed;
+        Listed(search);
     }
 
     // The tick boxes decide; nothing ticked lists nothing, as no match does.
-    void Ticked()
+    void Ticked(const SearchModel& search)
     {
-        matches = ticks->matches;
-        Listed();
+        selection = ticks->listing ? std::optional<QList<int>>(ticks->matches) : std::nullopt;
+        Listed(search);
     }
 
-    void Listed()
+    void Listed(const SearchModel& search)
     {
+        const QStringList words = search.Words();
+        matches.clear();
+        if (words.isEmpty()) {
+            matches = selection.value_or(QList<int>());
+        } else {
+            for (int i = 0; i < catalogue.size(); ++i) {
+                const QString text = Folded(catalogue.at(i).text);
+                if ((!selection || selection->contains(i)) &&
+                    std::all_of(words.cbegin(), words.cend(),
+                                [&text](const QString& word) { return text.contains(word); }))
+                    matches << i;
+            }
+        }
         position = 0;
         pagerEnabled = matches.size() > 2;
+        Caption(search);
+    }
+
+    void Caption(const SearchModel& search)
+    {
+        caption = selectionCaption;
+        if (!search.Words().isEmpty())
+            caption = selection ? caption + u"\u3000「"_qs + search.typed + u"」"_qs
+                                : u"「"_qs + search.typed + u"」を含む文例"_qs;
     }
 
     int Shown(int slot) const
@@ -297,6 +377,7 @@ struct Coverage
     int choices = 0;
     int dismissals = 0;
     int ticks = 0;
+    int searches = 0; // queries that changed what the pages list
 };
 
 Recorder& Launches()
@@ -416,6 +497,9 @@ private:
     }
 
     QString Apply(const Action& action);
+    // The field now holds `typed`: every page follows the query's words, or only its
+    // caption when the words stayed the same.
+    void Searched(const QString& typed);
     QString ApplyScrollClick(int part);
     QString ApplyDrag(int pixels);
     QString Check();
@@ -427,6 +511,7 @@ private:
     int m_tab = 0;
     int m_menuFaculty = -1; // faculty whose popup the model expects open
     Coverage m_coverage;
+    SearchModel m_search;
 };
 
 QString Session::Apply(const Action& action)
@@ -466,7 +551,7 @@ QString Session::Apply(const Action& action)
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
         if (!f.popup) {
             ++m_coverage.selections;
-            model.Choose(f.choices.first());
+            model.Choose(f.choices.first(), m_search);
             m_menuFaculty = -1;
         } else {
             m_menuFaculty = faculty;
@@ -512,7 +597,7 @@ QString Session::Apply(const Action& action)
             menu->close();
             break;
         }
-        model.Choose(choices.at(k));
+        model.Choose(choices.at(k), m_search);
         ++m_coverage.choices;
         ++m_coverage.selections;
         m_menuFaculty = -1;
@@ -533,7 +618,7 @@ QString Session::Apply(const Action& action)
         // A disabled box takes no click.
         if (model.ticks->enabled[position]) {
             model.ticks->Click(position);
-            model.Ticked();
+            model.Ticked(m_search);
             ++m_coverage.ticks;
         }
         break;
@@ -544,7 +629,7 @@ QString Session::Apply(const Action& action)
             break;
         QTest::mouseClick(boxes->ClearAllButton(), Qt::LeftButton);
         model.ticks->ClearAll();
-        model.Ticked();
+        model.Ticked(m_search);
         break;
     }
     case Kind::DismissMenu:
@@ -711,8 +796,15 @@ QString Session::Apply(const Action& action)
         QWidget* targets[] = {m_window.get(), m_window->ExitButton(), page->TopSlot(), bar,
                               QApplication::focusWidget()};
         QWidget* target = targets[action.b % std::size(targets)];
-        QTest::keyClick(target ? target : m_window.get(),
-                        GuardedKeys[action.a % std::size(GuardedKeys)]);
+        const Qt::Key key = GuardedKeys[action.a % std::size(GuardedKeys)];
+        QTest::keyClick(target ? target : m_window.get(), key);
+        // In the search field Escape empties it and Backspace deletes.
+        if (target && target == m_window->SearchField()) {
+            if (key == Qt::Key_Escape)
+                Searched(QString());
+            else if (key == Qt::Key_Backspace)
+                Searched(m_search.typed.chopped(std::min<qsizetype>(1, m_search.typed.size())));
+        }
         if (!m_window->isVisible() || m_window->result() != 0)
             return QStringLiteral("a guarded key ended the window");
         break;
@@ -734,6 +826,40 @@ QString Session::Apply(const Action& action)
         m_window->show();
         Activate();
         break;
+    case Kind::SearchType: {
+        QLineEdit* field = m_window->SearchField();
+        const QString word = SearchWords[action.a % std::size(SearchWords)];
+        if (action.b % 2)
+            field->end(false);
+        else
+            field->selectAll();
+        // Japanese arrives as an input method's commit.
+        QInputMethodEvent commit;
+        commit.setCommitString(word);
+        QCoreApplication::sendEvent(field, &commit);
+        Searched(action.b % 2 ? m_search.typed + word : word);
+        break;
+    }
+    case Kind::SearchClear: {
+        QLineEdit* field = m_window->SearchField();
+        switch (action.b % 3) {
+        case 0:
+            QTest::keyClick(field, Qt::Key_Escape);
+            Searched(QString());
+            break;
+        case 1:
+            if (auto* clear = field->findChild<QToolButton*>())
+                clear->click();
+            Searched(QString());
+            break;
+        default:
+            field->end(false);
+            QTest::keyClick(field, Qt::Key_Backspace);
+            Searched(m_search.typed.chopped(std::min<qsizetype>(1, m_search.typed.size())));
+            break;
+        }
+        break;
+    }
     case Kind::Tamper:
         page->SetCaption(QStringLiteral("tampered"));
         break;
@@ -755,6 +881,20 @@ QStyleOptionSlider SliderOption(PagerScrollBar* bar)
     option.singleStep = bar->singleStep();
     option.pageStep = bar->pageStep();
     return option;
+}
+
+void Session::Searched(const QString& typed)
+{
+    const QStringList before = m_search.Words();
+    m_search.typed = typed;
+    const bool relist = m_search.Words() != before;
+    m_coverage.searches += relist;
+    for (PageModel& model : m_models) {
+        if (relist)
+            model.Listed(m_search);
+        else
+            model.Caption(m_search);
+    }
 }
 
 QString Session::ApplyScrollClick(int part)
@@ -826,6 +966,21 @@ QString Session::Check()
         return QStringLiteral("a popup is %1 but should%2 be")
             .arg(OpenMenu() ? "open" : "closed")
             .arg(m_menuFaculty >= 0 ? "" : " not");
+    if (m_window->SearchField()->text() != m_search.typed)
+        return QStringLiteral("search field holds \"%1\", expected \"%2\"")
+            .arg(m_window->SearchField()->text(), m_search.typed);
+    const bool searching = !m_search.Words().isEmpty();
+    for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
+        const qsizetype count = m_models.at(tab).matches.size();
+        const QString description =
+            searching ? QStringLiteral("検索に該当 %1 件").arg(count) : QString();
+        if (m_window->TabBar()->tabToolTip(tab) != description ||
+            m_window->TabBar()->IsTabDimmed(tab) != (searching && count == 0))
+            return QStringLiteral("tab %1 says \"%2\"%3, expected \"%4\"")
+                .arg(tab)
+                .arg(m_window->TabBar()->tabToolTip(tab),
+                     m_window->TabBar()->IsTabDimmed(tab) ? " dimmed" : "", description);
+    }
     for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
         const QString why = CheckPage(tab);
         if (!why.isEmpty())
@@ -838,9 +993,15 @@ QString Session::CheckPage(int tab)
 {
     const PageModel& model = m_models.at(tab);
     SamplePage* page = m_window->Page(tab);
-    if (page->CaptionLabel()->text() != model.caption)
-        return QStringLiteral("caption \"%1\", expected \"%2\"")
-            .arg(page->CaptionLabel()->text(), model.caption);
+    // A caption too long for the header is cut short on screen, never for a screen reader.
+    const QLabel* caption = page->CaptionLabel();
+    const QString shown =
+        caption->fontMetrics().elidedText(model.caption, Qt::ElideRight, caption->width());
+    const QString spoken = model.caption.isEmpty()
+                               ? QStringLiteral("選択中の分類")
+                               : QStringLiteral("選択中の分類\u3000") + model.caption;
+    if (caption->text() != shown || caption->accessibleName() != spoken)
+        return QStringLiteral("caption \"%1\", expected \"%2\"").arg(caption->text(), shown);
     const QString count = QStringLiteral("%1 件").arg(model.matches.size());
     if (page->CountLabel()->text() != count)
         return QStringLiteral("count \"%1\", expected \"%2\"")
@@ -1025,6 +1186,7 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
         all.choices += reached.choices;
         all.dismissals += reached.dismissals;
         all.ticks += reached.ticks;
+        all.searches += reached.searches;
         if (failure) {
             const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
             QString why = failure->second;
@@ -1034,14 +1196,16 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
         done += int(actions.size());
     }
     qInfo("%d actions checked: %d selections (%d from menus, %d menus dismissed), %d pager moves "
-          "(%d by dragging), %d documents handed over, %d reported missing, %d ticks changed",
+          "(%d by dragging), %d documents handed over, %d reported missing, %d ticks changed, "
+          "%d searches",
           done, all.selections, all.choices, all.dismissals, all.moves, all.drags, all.launches,
-          all.missing, all.ticks);
+          all.missing, all.ticks, all.searches);
     if (total >= 1000) {
         QVERIFY(all.choices > 0 && all.dismissals > 0);
         QVERIFY(all.moves > 0 && all.drags > 0);
         QVERIFY(all.launches > 0 && all.missing > 0);
         QVERIFY(all.ticks > 0);
+        QVERIFY(all.searches > 0);
     }
 }
 

@@ -30,6 +30,8 @@ private slots:
     void copyGivesWholeSample();
     void newTextStartsAtFirstLine();
     void placeholdersStandOutButCopyUnchanged();
+    void searchHitsStandOut_data();
+    void searchHitsStandOut();
 
 private:
     QWidget* m_window = nullptr;
@@ -170,6 +172,55 @@ void TestCMyEdit::placeholdersStandOutButCopyUnchanged()
     QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
     QCOMPARE(m_edit->textCursor().selection().toPlainText(), filled);
     // A text without marks leaves no stale highlight behind.
+    m_edit->SetSampleText(Sample);
+    QVERIFY(m_edit->extraSelections().isEmpty());
+}
+
+void TestCMyEdit::searchHitsStandOut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("hits"); // start, length, … in units of the text
+    QTest::addColumn<QStringList>("marked");
+
+    QTest::newRow("two hits") << u"\u3000探究\r\n\u3000探究心"_qs << QList<int>{1, 2, 6, 2}
+                              << QStringList{u"探究"_qs, u"探究"_qs};
+    QTest::newRow("across a line break")
+        << u"探\r\n究"_qs << QList<int>{0, 4} << QStringList{u"探\u2029究"_qs};
+    QTest::newRow("outside the text ignored")
+        << u"探究"_qs << QList<int>{1, 5, -1, 1, 0, 0} << QStringList{};
+    QTest::newRow("fill-in mark searched for")
+        << u"値は○"_qs << QList<int>{2, 1} << QStringList{u"○"_qs, u"○"_qs};
+}
+
+void TestCMyEdit::searchHitsStandOut()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, hits);
+    QList<SearchQuery::Hit> given;
+    for (qsizetype i = 0; i + 1 < hits.size(); i += 2)
+        given.append({hits.at(i), hits.at(i + 1)});
+    // Set while hidden, the text arrives when the box is shown, the hits when painted.
+    m_edit->hide();
+    m_edit->SetSampleText(text, given);
+    QCOMPARE(m_edit->SampleText(), text);
+    m_edit->show();
+    QCOMPARE(m_edit->toPlainText(), QString(text).replace(u"\r\n"_qs, u"\n"_qs));
+    m_edit->viewport()->repaint();
+    QStringList marked;
+    for (const QTextEdit::ExtraSelection& mark : m_edit->extraSelections())
+        marked << mark.cursor.selectedText();
+    QTEST(marked, "marked");
+    // The hit's colour is its own, and the fill-in mark keeps its red on top of it.
+    const QList<QTextEdit::ExtraSelection> marks = m_edit->extraSelections();
+    if (!marks.isEmpty()) {
+        QCOMPARE(marks.last().format.background().color(), CMyEdit::HitBackground);
+        QVERIFY(!marks.last().format.hasProperty(QTextFormat::ForegroundBrush));
+    }
+    // Copying still gives the text as filed.
+    m_edit->selectAll();
+    QCOMPARE(m_edit->textCursor().selection().toPlainText(),
+             QString(text).replace(u"\r\n"_qs, u"\n"_qs));
+    // The next text starts unmarked.
     m_edit->SetSampleText(Sample);
     QVERIFY(m_edit->extraSelections().isEmpty());
 }

@@ -67,12 +67,14 @@ public:
     std::array<bool, Boxes> ticked{};
     std::array<bool, Boxes> enabled{};
     QList<int> matches;
+    bool listing = false; // false at the start and after a reset
 
 private:
     void Reset()
     {
         enabled.fill(true);
         matches.clear();
+        listing = false;
     }
 
     void TickChanged(int group)
@@ -105,6 +107,7 @@ private:
             disable(1014, 1029);
         }
 
+        listing = true;
         const QString selection = Selection();
         matches.clear();
         for (int r = 0; r < m_masks.size(); ++r) {

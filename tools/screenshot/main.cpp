@@ -1,5 +1,5 @@
-// Renders the main window offscreen, one PNG per tab, each in a state a user would
-// reach, so the program can be looked at without a display.
+// Renders the main window offscreen, one PNG per tab and one of a search, each in a
+// state a user would reach, so the program can be looked at without a display.
 #include "CDlgTabKomoku2.h"
 #include "CategoryPage.h"
 #include "CheckGroup.h"
@@ -10,7 +10,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -64,5 +67,23 @@ int main(int argc, char* argv[])
         }
         out << file << '\n';
     }
+
+    // A search on a fresh window: the first tab lists the samples holding the word,
+    // with the hits marked, and the tabs that hold none are dimmed.
+    Ctavoru_2Dlg searching;
+    searching.show();
+    searching.activateWindow();
+    searching.SearchField()->setFocus();
+    searching.SearchField()->setText(QStringLiteral("探究"));
+    // The field's clear button fades in.
+    QEventLoop settle;
+    QTimer::singleShot(400, &settle, &QEventLoop::quit);
+    settle.exec();
+    const QString file = QDir(folder).filePath(QStringLiteral("search.png"));
+    if (!searching.grab().save(file)) {
+        QTextStream(stderr) << "screenshot: cannot write " << file << '\n';
+        return 1;
+    }
+    out << file << '\n';
     return 0;
 }
