@@ -11,10 +11,12 @@
 #include "NoticeBar.h"
 #include "PageIdentity.h"
 #include "UiFonts.h"
+#include "WritingDesk.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
@@ -54,6 +56,10 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     connect(m_exit, &QPushButton::clicked, this, &QDialog::accept);
 
     m_notice = new NoticeBar(this);
+    m_desk = new WritingDesk(this);
+    connect(m_desk, &WritingDesk::SaveFailed, this, [this](const QString& reason) {
+        m_notice->ShowNotice(QStringLiteral("保存できませんでした：") + reason);
+    });
 
     connect(m_tabs, &QTabBar::currentChanged, this, &Ctavoru_2Dlg::ShowSelectedPage);
     ShowSelectedPage();
@@ -96,6 +102,7 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     page->move(PageOrigin);
     page->setAccessibleName(PageIdentity::All().at(tab).caption.trimmed());
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
+    connect(page, &SamplePage::AddToDraft, m_desk, &WritingDesk::Add);
     // Keep the notice above every page, however late a page is built.
     m_notice->raise();
     return page;
@@ -110,6 +117,27 @@ void Ctavoru_2Dlg::ShowSelectedPage()
         else if (m_pages[i])
             m_pages[i]->hide();
     }
+    // One desk, carried to the page in view with its draft, caret and history.
+    m_desk->setParent(Page(selected));
+    m_desk->move(WritingDesk::PageArea.topLeft());
+    m_desk->show();
+}
+
+void Ctavoru_2Dlg::done(int result)
+{
+    if (m_desk->HasUnsavedText()) {
+        switch (m_exitQuestion(this)) {
+        case ExitQuestion::Choice::Save:
+            if (!m_desk->Save())
+                return;
+            break;
+        case ExitQuestion::Choice::Discard:
+            break;
+        case ExitQuestion::Choice::Cancel:
+            return;
+        }
+    }
+    QDialog::done(result);
 }
 
 void Ctavoru_2Dlg::OpenUsageGuide()
@@ -134,8 +162,10 @@ void Ctavoru_2Dlg::ReportDocumentFailure(const QString& fileName, DocumentOpener
 
 bool Ctavoru_2Dlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // Text being written keeps its editing keys.
+    const auto* editor = qobject_cast<QPlainTextEdit*>(watched);
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+        static_cast<QWidget*>(watched)->window() == this && !(editor && !editor->isReadOnly())) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

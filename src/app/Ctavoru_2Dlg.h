@@ -1,15 +1,18 @@
 #pragma once
 
 #include "DocumentOpener.h"
+#include "ExitQuestion.h"
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 class ClickableLabel;
 class ColouredTabBar;
 class NoticeBar;
 class QPushButton;
 class SamplePage;
+class WritingDesk;
 
 // The main window: four coloured tabs, each showing one page, the exit button and the
 // picture that opens the usage guide.
@@ -31,9 +34,19 @@ public:
     QPushButton* ExitButton() const { return m_exit; }
     ClickableLabel* GuideLink() const { return m_guide; }
     NoticeBar* Notice() const { return m_notice; }
+    // The draft shared by every page; it shows on the current one.
+    WritingDesk* Desk() const { return m_desk; }
+    // Replaces the question asked before closing on an unsaved draft (tests answer it).
+    void SetExitQuestion(std::function<ExitQuestion::Choice(QWidget*)> question)
+    {
+        m_exitQuestion = std::move(question);
+    }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
+
+    // Closing (終了 or the close box) first offers to save an unsaved draft.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,4 +61,6 @@ private:
     QPushButton* m_exit;
     ClickableLabel* m_guide;
     NoticeBar* m_notice;
+    WritingDesk* m_desk;
+    std::function<ExitQuestion::Choice(QWidget*)> m_exitQuestion = ExitQuestion::Ask;
 };
