@@ -71,11 +71,17 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent), m_chooser(ChooseFil
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("draftCount"));
-    m_count->setGeometry(0, 164, 262, 24);
+    m_count->setGeometry(0, 164, 222, 24);
+    // Its buddy names the chooser to screen readers that go by labels.
+    auto* limitLabel = new QLabel(QStringLiteral("上限"), this);
+    limitLabel->setGeometry(228, 164, 36, 24);
+    limitLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    limitLabel->setAccessibleName(QStringLiteral("字数の上限"));
     m_limit = new QComboBox(this);
     m_limit->setObjectName(QStringLiteral("draftLimit"));
     m_limit->setAccessibleName(QStringLiteral("字数の上限"));
     m_limit->setGeometry(266, 165, 100, 22);
+    limitLabel->setBuddy(m_limit);
     for (int limit : DraftText::Limits())
         m_limit->addItem(limit ? QStringLiteral("%1 字").arg(limit) : QStringLiteral("上限なし"),
                          limit);
