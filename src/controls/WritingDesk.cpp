@@ -23,6 +23,7 @@
 namespace {
 
 const QColor Warning(204, 0, 0);
+constexpr int NearView = 2000; // characters either side of the view that are marked too
 
 QString ChooseFile(QWidget* parent)
 {
@@ -109,6 +110,7 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent), m_chooser(ChooseFil
         Refresh();
     });
     connect(m_limit, &QComboBox::currentIndexChanged, this, &WritingDesk::Refresh);
+    connect(m_draft->verticalScrollBar(), &QScrollBar::valueChanged, this, &WritingDesk::Refresh);
     connect(m_next, &QPushButton::clicked, this, &WritingDesk::SelectNextMark);
     connect(m_copy, &QPushButton::clicked, this, &WritingDesk::Copy);
     connect(m_save, &QPushButton::clicked, this, &WritingDesk::Save);
@@ -213,7 +215,17 @@ void WritingDesk::Refresh()
     QTextCharFormat mark;
     mark.setForeground(Warning);
     mark.setBackground(QColor(255, 240, 160));
+    // Only the marks in and near the view: a pasted draft may hold thousands, and the
+    // editor redraws every extra selection on each keystroke. Scrolling marks the rest.
+    const int first = m_draft->cursorForPosition(QPoint(0, 0)).position() - NearView;
+    const int last =
+        m_draft
+            ->cursorForPosition(QPoint(m_draft->viewport()->width(), m_draft->viewport()->height()))
+            .position() +
+        NearView;
     for (const DraftText::Run& run : runs) {
+        if (run.start + run.length < first || run.start > last)
+            continue;
         QTextEdit::ExtraSelection selection{QTextCursor(m_draft->document()), mark};
         selection.cursor.setPosition(int(run.start));
         selection.cursor.setPosition(int(run.start + run.length), QTextCursor::KeepAnchor);

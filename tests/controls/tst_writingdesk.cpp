@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -315,6 +316,26 @@ void TestWritingDesk::largePasteCountsExactly()
     QCOMPARE(m_desk->CountLabel()->text(), QStringLiteral("100000 字 ／ 1200 字（98800 字超過）"));
     Type(m_desk->Draft(), QStringLiteral("い"));
     QCOMPARE(m_desk->CountLabel()->text(), QStringLiteral("100001 字 ／ 1200 字（98801 字超過）"));
+
+    // Marks far from the view are highlighted once scrolled to.
+    const auto marked = [this](int position) {
+        for (const QTextEdit::ExtraSelection& selection : m_desk->Draft()->extraSelections()) {
+            if (selection.cursor.selectionStart() == position &&
+                selection.format.foreground().color() == QColor(204, 0, 0))
+                return true;
+        }
+        return false;
+    };
+    m_desk->Draft()->moveCursor(QTextCursor::Start);
+    Type(m_desk->Draft(), QStringLiteral("○"));
+    m_desk->Draft()->moveCursor(QTextCursor::End);
+    Type(m_desk->Draft(), QStringLiteral("○"));
+    const int last = int(m_desk->Draft()->toPlainText().size()) - 1;
+    QVERIFY(marked(last));
+    QVERIFY(!marked(0));
+    m_desk->Draft()->verticalScrollBar()->setValue(0);
+    QVERIFY(marked(0));
+    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("○ 残り 2 か所"));
 }
 
 QTEST_MAIN(TestWritingDesk)
