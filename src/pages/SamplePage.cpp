@@ -164,8 +164,14 @@ void SamplePage::ShowPosition(int position)
     const auto own = [this](int match) {
         return m_parameters.catalogue.at(m_matches.at(match).catalogueIndex).text;
     };
-    top >= 0 ? m_topDraft->ShowSample(own(top)) : m_topDraft->Clear();
-    bottom >= 0 ? m_bottomDraft->ShowSample(own(bottom)) : m_bottomDraft->Clear();
+    const auto show = [&own](SlotDraftControls* controls, int match) {
+        if (match >= 0)
+            controls->ShowSample(own(match));
+        else
+            controls->Clear();
+    };
+    show(m_topDraft, top);
+    show(m_bottomDraft, bottom);
 }
 
 QString SamplePage::TopPdfName() const
