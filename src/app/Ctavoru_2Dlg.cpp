@@ -8,11 +8,13 @@
 #include "PageFactory.h"
 #include "SamplePage.h"
 #include "UiFonts.h"
+#include "WritingDesk.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -76,6 +78,10 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     connect(m_search, &QLineEdit::textChanged, this, &Ctavoru_2Dlg::ApplyQuery);
 
     m_notice = new NoticeBar(this);
+    m_desk = new WritingDesk(this);
+    connect(m_desk, &WritingDesk::SaveFailed, this, [this](const QString& reason) {
+        m_notice->ShowNotice(QStringLiteral("保存できませんでした：") + reason);
+    });
 
     connect(m_tabs, &QTabBar::currentChanged, this, &Ctavoru_2Dlg::ShowSelectedPage);
     ShowSelectedPage();
@@ -109,6 +115,7 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
     page->SetQuery(m_query);
     connect(page, &SamplePage::Listed, this, &Ctavoru_2Dlg::ShowSearchOnTabs);
+    connect(page, &SamplePage::AddToDraft, m_desk, &WritingDesk::Add);
     // Keep the notice above every page, however late a page is built.
     m_notice->raise();
     return page;
@@ -123,6 +130,27 @@ void Ctavoru_2Dlg::ShowSelectedPage()
         else if (m_pages[i])
             m_pages[i]->hide();
     }
+    // One desk, carried to the page in view with its draft, caret and history.
+    m_desk->setParent(Page(selected));
+    m_desk->move(WritingDesk::PageArea.topLeft());
+    m_desk->show();
+}
+
+void Ctavoru_2Dlg::done(int result)
+{
+    if (m_desk->HasUnsavedText()) {
+        switch (m_exitQuestion(this)) {
+        case ExitQuestion::Choice::Save:
+            if (!m_desk->Save())
+                return;
+            break;
+        case ExitQuestion::Choice::Discard:
+            break;
+        case ExitQuestion::Choice::Cancel:
+            return;
+        }
+    }
+    QDialog::done(result);
 }
 
 void Ctavoru_2Dlg::ApplyQuery(const QString& typed)
@@ -170,8 +198,10 @@ void Ctavoru_2Dlg::ReportDocumentFailure(const QString& fileName, DocumentOpener
 
 bool Ctavoru_2Dlg::eventFilter(QObject* watched, QEvent* event)
 {
+    // Text being written keeps its editing keys.
+    const auto* editor = qobject_cast<QPlainTextEdit*>(watched);
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+        static_cast<QWidget*>(watched)->window() == this && !(editor && !editor->isReadOnly())) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // The search field edits text: Backspace deletes there, Escape empties it.
         if (watched == m_search && key == Qt::Key_Backspace)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "DocumentOpener.h"
+#include "ExitQuestion.h"
 #include "PageIdentity.h"
 #include "SearchQuery.h"
 
 #include <QDialog>
 #include <QList>
+#include <functional>
 
 class ClickableLabel;
 class ColouredTabBar;
@@ -13,6 +15,7 @@ class NoticeBar;
 class QLineEdit;
 class QPushButton;
 class SamplePage;
+class WritingDesk;
 
 // The main window: a coloured tab for each page of the page identity table, in its
 // order, the search field every page follows, the exit button and the picture that
@@ -39,9 +42,19 @@ public:
     DocumentOpener& Documents() { return m_documents; }
     // The one search of every tab, in the strip beside the tabs.
     QLineEdit* SearchField() const { return m_search; }
+    // The draft shared by every page; it shows on the current one.
+    WritingDesk* Desk() const { return m_desk; }
+    // Replaces the question asked before closing on an unsaved draft (tests answer it).
+    void SetExitQuestion(std::function<ExitQuestion::Choice(QWidget*)> question)
+    {
+        m_exitQuestion = std::move(question);
+    }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
+
+    // Closing (終了 or the close box) first offers to save an unsaved draft.
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,4 +74,6 @@ private:
     NoticeBar* m_notice;
     QLineEdit* m_search;
     SearchQuery m_query;
+    WritingDesk* m_desk;
+    std::function<ExitQuestion::Choice(QWidget*)> m_exitQuestion = ExitQuestion::Ask;
 };

@@ -7,6 +7,7 @@
 #include "NumberedText.h"
 #include "PageIdentity.h"
 #include "PagerScrollBar.h"
+#include "SlotDraftControls.h"
 #include "UiFonts.h"
 
 #include <QAccessible>
@@ -91,6 +92,14 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_scrollBar->setGeometry(DialogUnits::Rect(551, 27, 10, 385));
     connect(m_scrollBar, &PagerScrollBar::ScrollRequested, this, &SamplePage::OnScroll);
 
+    // Each slot's 字数 and its way into the draft, in its block under the PDF button.
+    m_topDraft = new SlotDraftControls(QStringLiteral("上"), this);
+    m_topDraft->move(870, m_topButton->geometry().bottom() + 9);
+    m_bottomDraft = new SlotDraftControls(QStringLiteral("下"), this);
+    m_bottomDraft->move(870, m_bottomButton->geometry().bottom() + 9);
+    for (SlotDraftControls* controls : {m_topDraft, m_bottomDraft})
+        connect(controls, &SlotDraftControls::AddRequested, this, &SamplePage::AddToDraft);
+
     setTabOrder(m_topSlot, m_bottomSlot);
     setTabOrder(m_bottomSlot, m_topButton);
     setTabOrder(m_topButton, m_bottomButton);
@@ -161,6 +170,17 @@ void SamplePage::ShowPosition(int position)
                                 Hits(bottom));
     m_topButton->setEnabled(top >= 0);
     m_bottomButton->setEnabled(bottom >= 0);
+    const auto own = [this](int match) {
+        return m_parameters.catalogue.at(m_matches.at(match).catalogueIndex).text;
+    };
+    const auto show = [&own](SlotDraftControls* controls, int match) {
+        if (match >= 0)
+            controls->ShowSample(own(match));
+        else
+            controls->Clear();
+    };
+    show(m_topDraft, top);
+    show(m_bottomDraft, bottom);
 }
 
 QString SamplePage::TopPdfName() const

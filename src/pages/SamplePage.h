@@ -17,6 +17,7 @@ class CMyEdit;
 class MultiLineButton;
 class PagerScrollBar;
 class QLabel;
+class SlotDraftControls;
 
 // What every page shares: the header with the selection caption and the count, the
 // two sample slots, the pager and the two PDF buttons. A page states its parameters,
@@ -85,12 +86,16 @@ public:
     PagerScrollBar* ScrollBar() const { return m_scrollBar; }
     QLabel* CaptionLabel() const { return m_caption; }
     QLabel* CountLabel() const { return m_count; }
+    SlotDraftControls* TopDraftControls() const { return m_topDraft; }
+    SlotDraftControls* BottomDraftControls() const { return m_bottomDraft; }
 
 signals:
     // A PDF button's document could not be handed to a viewer.
     void DocumentFailed(const QString& fileName, DocumentOpener::Result result);
     // What the page lists has been worked out afresh.
     void Listed();
+    // A slot's "下書きへ" was pressed: `text` is the sample's own text.
+    void AddToDraft(const QString& text);
 
 protected:
     // Catalogue indices, in catalogue order, of the records the page's current
@@ -136,4 +141,6 @@ private:
     MultiLineButton* m_topButton;
     MultiLineButton* m_bottomButton;
     PagerScrollBar* m_scrollBar;
+    SlotDraftControls* m_topDraft;
+    SlotDraftControls* m_bottomDraft;
 };

@@ -10,14 +10,20 @@
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
+#include "DraftEdit.h"
 #include "FieldSelector.h"
 #include "FieldTable.h"
 #include "MultiLineButton.h"
+#include "SamplePage.h"
+#include "SlotDraftControls.h"
+#include "WritingDesk.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,6 +98,7 @@ private slots:
     void pdfButtonsFollowTheSlots();
     void guideLinkOpensTheGuide();
     void searchFieldAndTabDescriptions();
+    void deskWorksThroughTheScreenReader();
 
 private:
     QAccessibleInterface* Root() const { return QAccessible::queryAccessibleInterface(m_window); }
@@ -239,6 +246,9 @@ void TestAccessibility::controlsHaveTheirRoleAndName_data()
     QTest::newRow("caption") << "caption" << int(QAccessible::StaticText) << "選択中の分類"
                              << false;
     QTest::newRow("count") << "count" << int(QAccessible::StaticText) << "該当件数 0 件" << false;
+    QTest::newRow("draft") << "draft" << int(QAccessible::EditableText) << "下書き" << false;
+    QTest::newRow("draft count") << "draftCount" << int(QAccessible::StaticText)
+                                 << "下書きの字数 0 字" << false;
 }
 
 void TestAccessibility::controlsHaveTheirRoleAndName()
@@ -428,6 +438,34 @@ void TestAccessibility::searchFieldAndTabDescriptions()
     QVERIFY(m_window->SearchField()->text().isEmpty());
     for (QAccessibleInterface* tab : tabs)
         QVERIFY(tab->text(QAccessible::Description).isEmpty());
+}
+
+void TestAccessibility::deskWorksThroughTheScreenReader()
+{
+    Page()->ApplySelection(0);
+    SlotDraftControls* top = Page()->TopDraftControls();
+    QAccessibleInterface* count = Find(Root(), top->CountLabel());
+    QVERIFY(count);
+    QVERIFY(count->text(QAccessible::Name).startsWith(QStringLiteral("上の文例の字数 ")));
+    QAccessibleInterface* add = Find(Root(), top->AddButton());
+    QVERIFY(add);
+    QCOMPARE(add->text(QAccessible::Name), QStringLiteral("下書きに加える（上）"));
+    Press(add);
+    WritingDesk* desk = m_window->Desk();
+    const QString sample =
+        Page()->TopSlot()->SampleText().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // A pressed button clicks a moment later, as a mouse click would be seen to.
+    QTRY_COMPARE(desk->Draft()->toPlainText(), sample);
+    Press(Find(Root(), desk->CopyButton()));
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), sample);
+    Press(Find(Root(), desk->ClearButton()));
+    QTRY_COMPARE(desk->Draft()->toPlainText(), QString());
+    // On Linux a combo box is named by the label it is the buddy of.
+    QAccessibleInterface* limit = Find(Root(), desk->LimitChooser());
+    QVERIFY(limit);
+    const auto labels = limit->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("字数の上限"));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -14,6 +14,8 @@
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
+#include "DraftEdit.h"
+#include "DraftText.h"
 #include "FieldSelector.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
@@ -21,10 +23,15 @@
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
+#include "SlotDraftControls.h"
 #include "TickReference.h"
+#include "Typing.h"
+#include "WritingDesk.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
@@ -68,7 +75,15 @@ enum class Kind
     ClearAll,
     SearchType,  // a: word, b: replacing (even) or adding to (odd) what the field holds
     SearchClear, // b: Escape in the field, its clear button, or one Backspace
-    Tamper,      // only for checking the checker: changes a page behind its back
+    DeskAdd,   // a: top (even) or bottom (odd) slot's "下書きへ"
+    DeskType,  // a: which character
+    DeskUndo,  // b: Ctrl+Z
+    DeskRedo,  // b: Ctrl+Y (even) or Ctrl+Shift+Z (odd)
+    DeskNext,  // "次の○"
+    DeskLimit, // a: limit chosen
+    DeskCopy,
+    DeskClear,
+    Tamper, // only for checking the checker: changes a page behind its back
 };
 
 struct Action
@@ -121,6 +136,22 @@ const char* KindName(Kind kind)
         return "type into search";
     case Kind::SearchClear:
         return "clear search";
+    case Kind::DeskAdd:
+        return "add to draft";
+    case Kind::DeskType:
+        return "type in draft";
+    case Kind::DeskUndo:
+        return "undo in draft";
+    case Kind::DeskRedo:
+        return "redo in draft";
+    case Kind::DeskNext:
+        return "next fill-in mark";
+    case Kind::DeskLimit:
+        return "choose limit";
+    case Kind::DeskCopy:
+        return "copy draft";
+    case Kind::DeskClear:
+        return "clear draft";
     case Kind::Tamper:
         return "tamper";
     }
@@ -144,6 +175,8 @@ const Qt::Key GuardedKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt
 const QString SearchWords[] = {u"探究"_qs,    u"ﾘｰﾀﾞｰ"_qs,  u"英語"_qs, u"ＥＮＧＬＩＳＨ"_qs,
                                u"○"_qs,       u"の"_qs,     u"した"_qs, u"部長"_qs,
                                u"文学 の"_qs, u"ｘｙｚ"_qs, u" "_qs,    u"\u3000"_qs};
+const QString Typed[] = {QStringLiteral("あ"), QStringLiteral("字"), QStringLiteral("○"),
+                         QStringLiteral("𠮷")};
 
 QList<Action> Generate(quint32 seed, int length)
 {
@@ -152,7 +185,7 @@ QList<Action> Generate(quint32 seed, int length)
     actions.reserve(length);
     auto pick = [&random](int bound) { return int(random.bounded(bound)); };
     while (actions.size() < length) {
-        const int roll = pick(124);
+        const int roll = pick(140);
         Action action{Kind::Wheel};
         if (roll < 16) {
             // Favour the faculties whose fields hold samples, or most selections come
@@ -201,8 +234,24 @@ QList<Action> Generate(quint32 seed, int length)
             action = {Kind::ClearAll};
         else if (roll < 120)
             action = {Kind::SearchType, pick(int(std::size(SearchWords))), pick(2)};
-        else
+        else if (roll < 124)
             action = {Kind::SearchClear, 0, pick(3)};
+        else if (roll < 127)
+            action = {Kind::DeskAdd, pick(2)};
+        else if (roll < 131)
+            action = {Kind::DeskType, pick(int(std::size(Typed)))};
+        else if (roll < 133)
+            action = {Kind::DeskUndo};
+        else if (roll < 134)
+            action = {Kind::DeskRedo, 0, pick(2)};
+        else if (roll < 136)
+            action = {Kind::DeskNext};
+        else if (roll < 137)
+            action = {Kind::DeskLimit, pick(int(DraftText::Limits().size()))};
+        else if (roll < 138)
+            action = {Kind::DeskCopy};
+        else
+            action = {Kind::DeskClear};
         actions << action;
     }
     return actions;
@@ -360,6 +409,34 @@ struct PageModel
     }
 };
 
+// What the draft must hold: its text, selection and whether it changed since it was
+// last copied. Undo and redo are checked against the texts it has held before.
+struct DraftModel
+{
+    QString text;
+    int anchor = 0;
+    int position = 0;
+    bool modified = false;
+    int limit = 0;
+    QSet<QString> held{QString()};
+
+    int SelectionStart() const { return std::min(anchor, position); }
+    int SelectionEnd() const { return std::max(anchor, position); }
+    bool Unsaved() const { return modified && !text.isEmpty(); }
+    void Replace(int from, int to, const QString& with)
+    {
+        text.replace(from, to - from, with);
+        anchor = position = from + int(with.size());
+        modified = true;
+        held << text;
+    }
+    void Select(int from, int to)
+    {
+        anchor = from;
+        position = to;
+    }
+};
+
 struct Recorder
 {
     QList<QUrl> opened;
@@ -378,6 +455,7 @@ struct Coverage
     int dismissals = 0;
     int ticks = 0;
     int searches = 0; // queries that changed what the pages list
+    int drafted = 0;
 };
 
 Recorder& Launches()
@@ -415,6 +493,10 @@ public:
         m_window->Documents().SetLauncher([](const QUrl& url) {
             Launches().opened << url;
             return true;
+        });
+        m_window->SetExitQuestion([this](QWidget*) {
+            ++m_asked;
+            return ExitQuestion::Choice::Discard;
         });
         const char* folders[] = {"koumoku1", "koumoku2", "gakubu", "jiko"};
         for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
@@ -502,6 +584,8 @@ private:
     void Searched(const QString& typed);
     QString ApplyScrollClick(int part);
     QString ApplyDrag(int pixels);
+    QString ApplyDesk(const Action& action);
+    QString CheckDraft();
     QString Check();
     QString CheckPage(int tab);
 
@@ -512,6 +596,8 @@ private:
     int m_menuFaculty = -1; // faculty whose popup the model expects open
     Coverage m_coverage;
     SearchModel m_search;
+    DraftModel m_draft;
+    int m_asked = 0;
 };
 
 QString Session::Apply(const Action& action)
@@ -805,6 +891,20 @@ QString Session::Apply(const Action& action)
             else if (key == Qt::Key_Backspace)
                 Searched(m_search.typed.chopped(std::min<qsizetype>(1, m_search.typed.size())));
         }
+        // The draft keeps its editing keys.
+        if (target && target == m_window->Desk()->Draft()) {
+            const int from = m_draft.SelectionStart();
+            const int to = m_draft.SelectionEnd();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                m_draft.Replace(from, to, QStringLiteral("\n"));
+            } else if (key == Qt::Key_Backspace && from != to) {
+                m_draft.Replace(from, to, QString());
+            } else if (key == Qt::Key_Backspace && from > 0) {
+                const bool pair = from > 1 && m_draft.text.at(from - 1).isLowSurrogate() &&
+                                  m_draft.text.at(from - 2).isHighSurrogate();
+                m_draft.Replace(from - (pair ? 2 : 1), from, QString());
+            }
+        }
         if (!m_window->isVisible() || m_window->result() != 0)
             return QStringLiteral("a guarded key ended the window");
         break;
@@ -817,8 +917,13 @@ QString Session::Apply(const Action& action)
             return QStringLiteral("the usage guide was not handed over");
         break;
     }
-    case Kind::ExitClick:
+    case Kind::ExitClick: {
+        const int asked = m_asked;
         QTest::mouseClick(m_window->ExitButton(), Qt::LeftButton);
+        // Asked exactly when the draft holds text neither copied nor saved.
+        if ((m_asked != asked) != m_draft.Unsaved())
+            return QStringLiteral("the exit question was %1asked")
+                .arg(m_asked != asked ? "" : "not ");
         if (m_window->isVisible() || m_window->result() != QDialog::Accepted)
             return QStringLiteral("the exit button did not end the window");
         // Open it again: the same window object keeps every page's state.
@@ -826,6 +931,7 @@ QString Session::Apply(const Action& action)
         m_window->show();
         Activate();
         break;
+    }
     case Kind::SearchType: {
         QLineEdit* field = m_window->SearchField();
         const QString word = SearchWords[action.a % std::size(SearchWords)];
@@ -860,10 +966,123 @@ QString Session::Apply(const Action& action)
         }
         break;
     }
+    case Kind::DeskAdd:
+    case Kind::DeskType:
+    case Kind::DeskUndo:
+    case Kind::DeskRedo:
+    case Kind::DeskNext:
+    case Kind::DeskLimit:
+    case Kind::DeskCopy:
+    case Kind::DeskClear:
+        return ApplyDesk(action);
     case Kind::Tamper:
         page->SetCaption(QStringLiteral("tampered"));
         break;
     }
+    return {};
+}
+
+QString Session::ApplyDesk(const Action& action)
+{
+    WritingDesk* desk = m_window->Desk();
+    DraftEdit* draft = desk->Draft();
+    PageModel& model = Model();
+    ++m_coverage.drafted;
+    switch (action.kind) {
+    case Kind::DeskAdd: {
+        const bool bottom = action.a % 2;
+        SlotDraftControls* controls =
+            bottom ? Page()->BottomDraftControls() : Page()->TopDraftControls();
+        QTest::mouseClick(controls->AddButton(), Qt::LeftButton);
+        const int record = model.Shown(bottom ? 1 : 0);
+        if (record < 0)
+            break;
+        const QString appendix = DraftText::Appendix(m_draft.text, model.catalogue.at(record).text);
+        const int start = int(m_draft.text.size() + (appendix.startsWith(u'\n') ? 1 : 0));
+        m_draft.Replace(int(m_draft.text.size()), int(m_draft.text.size()), appendix);
+        const QList<DraftText::Run> runs =
+            DraftText::Placeholders(QStringView(m_draft.text).mid(start));
+        if (!runs.isEmpty())
+            m_draft.Select(start + int(runs.first().start),
+                           start + int(runs.first().start + runs.first().length));
+        break;
+    }
+    case Kind::DeskType: {
+        const QString typed = Typed[action.a % std::size(Typed)];
+        Type(draft, typed);
+        m_draft.Replace(m_draft.SelectionStart(), m_draft.SelectionEnd(), typed);
+        break;
+    }
+    case Kind::DeskUndo:
+    case Kind::DeskRedo: {
+        if (action.kind == Kind::DeskUndo)
+            QTest::keyClick(draft, Qt::Key_Z, Qt::ControlModifier);
+        else if (action.b % 2)
+            QTest::keyClick(draft, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        else
+            QTest::keyClick(draft, Qt::Key_Y, Qt::ControlModifier);
+        const QString now = draft->toPlainText();
+        if (!m_draft.held.contains(now))
+            return QStringLiteral("undo or redo gave a text the draft never held: \"%1\"")
+                .arg(now.left(40));
+        // How far one step reaches is the editor's own business; the text is taken
+        // from here on.
+        m_draft.text = now;
+        m_draft.Select(draft->textCursor().anchor(), draft->textCursor().position());
+        m_draft.modified = draft->document()->isModified();
+        break;
+    }
+    case Kind::DeskNext: {
+        QTest::mouseClick(desk->NextMarkButton(), Qt::LeftButton);
+        if (const auto run = DraftText::NextPlaceholder(m_draft.text, m_draft.SelectionEnd()))
+            m_draft.Select(int(run->start), int(run->start + run->length));
+        break;
+    }
+    case Kind::DeskLimit: {
+        const int index = action.a % int(DraftText::Limits().size());
+        desk->LimitChooser()->setCurrentIndex(index);
+        m_draft.limit = DraftText::Limits().at(index);
+        break;
+    }
+    case Kind::DeskCopy:
+        QTest::mouseClick(desk->CopyButton(), Qt::LeftButton);
+        if (QGuiApplication::clipboard()->text() != m_draft.text)
+            return QStringLiteral("the clipboard holds other text than the draft");
+        m_draft.modified = false;
+        break;
+    case Kind::DeskClear:
+        QTest::mouseClick(desk->ClearButton(), Qt::LeftButton);
+        if (!m_draft.text.isEmpty())
+            m_draft.Replace(0, int(m_draft.text.size()), QString());
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QString Session::CheckDraft()
+{
+    WritingDesk* desk = m_window->Desk();
+    DraftEdit* draft = desk->Draft();
+    if (desk->parentWidget() != Page() || !desk->isVisible())
+        return QStringLiteral("the desk is not on the page in view");
+    if (draft->toPlainText() != m_draft.text)
+        return QStringLiteral("draft holds \"%1\", expected \"%2\"")
+            .arg(draft->toPlainText().right(30), m_draft.text.right(30));
+    const QTextCursor cursor = draft->textCursor();
+    if (cursor.anchor() != m_draft.anchor || cursor.position() != m_draft.position)
+        return QStringLiteral("draft selection %1..%2, expected %3..%4")
+            .arg(cursor.anchor())
+            .arg(cursor.position())
+            .arg(m_draft.anchor)
+            .arg(m_draft.position);
+    const QString count = DraftText::Status(DraftText::Count(m_draft.text), m_draft.limit);
+    if (desk->CountLabel()->text() != count)
+        return QStringLiteral("draft count \"%1\", expected \"%2\"")
+            .arg(desk->CountLabel()->text(), count);
+    if (desk->HasUnsavedText() != m_draft.Unsaved())
+        return QStringLiteral("draft %1 unsaved").arg(m_draft.Unsaved() ? "should be" : "is not");
     return {};
 }
 
@@ -986,7 +1205,7 @@ QString Session::Check()
         if (!why.isEmpty())
             return QStringLiteral("tab %1: %2").arg(tab).arg(why);
     }
-    return {};
+    return CheckDraft();
 }
 
 QString Session::CheckPage(int tab)
@@ -1187,6 +1406,7 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
         all.dismissals += reached.dismissals;
         all.ticks += reached.ticks;
         all.searches += reached.searches;
+        all.drafted += reached.drafted;
         if (failure) {
             const QList<Action> shortest = Shrink(m_documents.path(), actions, failure->first);
             QString why = failure->second;
@@ -1197,15 +1417,16 @@ void TestMarathon::randomActionsAgreeWithCatalogue()
     }
     qInfo("%d actions checked: %d selections (%d from menus, %d menus dismissed), %d pager moves "
           "(%d by dragging), %d documents handed over, %d reported missing, %d ticks changed, "
-          "%d searches",
+          "%d searches, %d desk actions",
           done, all.selections, all.choices, all.dismissals, all.moves, all.drags, all.launches,
-          all.missing, all.ticks, all.searches);
+          all.missing, all.ticks, all.searches, all.drafted);
     if (total >= 1000) {
         QVERIFY(all.choices > 0 && all.dismissals > 0);
         QVERIFY(all.moves > 0 && all.drags > 0);
         QVERIFY(all.launches > 0 && all.missing > 0);
         QVERIFY(all.ticks > 0);
         QVERIFY(all.searches > 0);
+        QVERIFY(all.drafted > 0);
     }
 }
 

@@ -13,12 +13,17 @@
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
+#include "DraftEdit.h"
 #include "FieldSelector.h"
 #include "MultiLineButton.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
+#include "SlotDraftControls.h"
+#include "Typing.h"
+#include "WritingDesk.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -76,6 +81,31 @@ void PlaySession(Ctavoru_2Dlg& window)
     QTest::mouseClick(window.ExitButton(), Qt::LeftButton);
 }
 
+// A draft gathered, edited and copied, then the window closed: nothing is saved unasked.
+void PlayDeskSession(Ctavoru_2Dlg& window, bool* asked)
+{
+    window.SetExitQuestion([asked](QWidget*) {
+        *asked = true;
+        return ExitQuestion::Choice::Discard;
+    });
+    SamplePage* page = window.Page(0);
+    page->ApplySelection(0);
+    WritingDesk* desk = window.Desk();
+    QTest::mouseClick(page->TopDraftControls()->AddButton(), Qt::LeftButton);
+    QTest::mouseClick(window.TabBar(), Qt::LeftButton, {}, window.TabBar()->tabRect(1).center());
+    QTest::mouseClick(window.TabBar(), Qt::LeftButton, {}, window.TabBar()->tabRect(0).center());
+    QTest::mouseClick(page->BottomDraftControls()->AddButton(), Qt::LeftButton);
+    Type(desk->Draft(), QStringLiteral("本校○○年の"));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_Escape})
+        QTest::keyClick(desk->Draft(), key);
+    QTest::keyClick(desk->Draft(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(desk->Draft(), Qt::Key_Y, Qt::ControlModifier);
+    QTest::mouseClick(desk->NextMarkButton(), Qt::LeftButton);
+    desk->LimitChooser()->setCurrentIndex(3);
+    QTest::mouseClick(desk->CopyButton(), Qt::LeftButton);
+    QTest::mouseClick(window.ExitButton(), Qt::LeftButton);
+}
+
 // The child: main() of the program, with the session played inside its event loop.
 int RunSession(int argc, char* argv[])
 {
@@ -87,8 +117,17 @@ int RunSession(int argc, char* argv[])
 
     Ctavoru_2Dlg window;
     window.Documents().SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
-    QTimer::singleShot(0, &window, [&window] { PlaySession(window); });
-    return window.exec() == QDialog::Accepted ? 0 : 3;
+    bool asked = false;
+    const bool desk = qEnvironmentVariable(SessionVariable) == QStringLiteral("desk");
+    QTimer::singleShot(0, &window, [&window, desk, &asked] {
+        if (desk)
+            PlayDeskSession(window, &asked);
+        else
+            PlaySession(window);
+    });
+    if (window.exec() != QDialog::Accepted)
+        return 3;
+    return asked ? 4 : 0; // a copied draft is no reason to ask
 }
 
 struct Write
@@ -143,6 +182,7 @@ class TestNothingWritten : public QObject
 private slots:
     void traceParsing_data();
     void traceParsing();
+    void sessionWritesNothing_data();
     void sessionWritesNothing();
 };
 
@@ -175,8 +215,16 @@ void TestNothingWritten::traceParsing()
     QCOMPARE(writes.isEmpty() ? QString() : writes.first().path, written);
 }
 
+void TestNothingWritten::sessionWritesNothing_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::newRow("browsing") << QStringLiteral("browse");
+    QTest::newRow("writing desk") << QStringLiteral("desk");
+}
+
 void TestNothingWritten::sessionWritesNothing()
 {
+    QFETCH(QString, script);
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     QVERIFY2(!strace.isEmpty(), "strace is not installed (scripts/install-deps.sh installs it)");
 
@@ -229,7 +277,7 @@ void TestNothingWritten::sessionWritesNothing()
     environment.insert(QStringLiteral("XDG_CACHE_HOME"), folders.at(3));
     environment.insert(QStringLiteral("XDG_STATE_HOME"), folders.at(4));
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.at(5));
-    environment.insert(QString::fromLatin1(SessionVariable), QStringLiteral("1"));
+    environment.insert(QString::fromLatin1(SessionVariable), script);
     environment.insert(QString::fromLatin1(DocumentsVariable), documents);
 
     const QString trace = root.filePath(QStringLiteral("trace"));

@@ -2,16 +2,21 @@
 // state a user would reach, so the program can be looked at without a display.
 #include "CDlgTabKomoku2.h"
 #include "CategoryPage.h"
+#include "CMyEdit.h"
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "SamplePage.h"
+#include "SlotDraftControls.h"
+#include "WritingDesk.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
 
@@ -43,6 +48,23 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
     }
 }
 
+// The writing desk at work on tab 1: both samples of a pair added, the lower one with
+// fill-in marks, a 400 字 limit set and the first mark selected for typing over.
+void PrepareDesk(Ctavoru_2Dlg& window)
+{
+    window.TabBar()->setCurrentIndex(1);
+    SamplePage* page = window.Page(1);
+    for (int position = 0; position <= page->Pager().maximum(); ++position) {
+        page->ShowPosition(position);
+        if (page->BottomSlot()->SampleText().contains(u'\u25CB'))
+            break;
+    }
+    page->TopDraftControls()->AddButton()->click();
+    page->BottomDraftControls()->AddButton()->click();
+    WritingDesk* desk = window.Desk();
+    desk->LimitChooser()->setCurrentIndex(desk->LimitChooser()->findData(400));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -67,6 +89,14 @@ int main(int argc, char* argv[])
         }
         out << file << '\n';
     }
+    PrepareDesk(window);
+    QApplication::processEvents();
+    const QString desk = QDir(folder).filePath(QStringLiteral("desk.png"));
+    if (!window.grab().save(desk)) {
+        QTextStream(stderr) << "screenshot: cannot write " << desk << '\n';
+        return 1;
+    }
+    out << desk << '\n';
 
     // A search on a fresh window: the first tab lists the samples holding the word,
     // with the hits marked, and the tabs that hold none are dimmed.

@@ -66,9 +66,13 @@ public:
     // Starts a new page unless at least `height` is left on this one.
     void KeepTogether(qreal height);
     void PageBreak();
+    // Who made the document, as its properties say.
+    void SetCreator(const QString& creator);
     // The page now being filled, from 0.
     int Page() const { return m_page; }
 
+    // The laid-out pages as a PDF, or nothing with the reason in `error`.
+    QByteArray Render(const QString& title, const PageFurniture& furniture, QString* error);
     // Writes the laid-out pages to `path`; `error` gets the reason on failure.
     bool Write(const QString& path, const QString& title, const PageFurniture& furniture,
                QString* error);

@@ -247,11 +247,30 @@ void PdfComposer::Place(Item item, qreal height)
 bool PdfComposer::Write(const QString& path, const QString& title, const PageFurniture& furniture,
                         QString* error)
 {
+    const QByteArray pdf = Render(title, furniture, error);
+    if (pdf.isEmpty())
+        return false;
+    QDir().mkpath(QFileInfo(path).path());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) < 0 || !file.commit()) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void PdfComposer::SetCreator(const QString& creator)
+{
+    m_writer->setCreator(creator);
+}
+
+QByteArray PdfComposer::Render(const QString& title, const PageFurniture& furniture, QString* error)
+{
     m_writer->setTitle(title);
     QPainter painter;
     if (!painter.begin(m_writer.get())) {
         *error = QStringLiteral("cannot start the PDF writer");
-        return false;
+        return {};
     }
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
@@ -301,16 +320,9 @@ bool PdfComposer::Write(const QString& path, const QString& title, const PageFur
     }
     if (!painter.end()) {
         *error = QStringLiteral("the PDF writer failed");
-        return false;
+        return {};
     }
-
-    QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(m_buffer.data()) < 0 || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return m_buffer.data();
 }
 
 void PdfComposer::DrawText(QPainter& painter, const QRectF& rect, int flags, const QString& text,

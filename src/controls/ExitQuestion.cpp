@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ExitQuestion.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+ExitQuestion::Choice ExitQuestion::Ask(QWidget* parent)
+{
+    QMessageBox box(
+        QMessageBox::Question, QStringLiteral("KiraveloVer2"),
+        QStringLiteral("下書きはコピーも保存もされていません。終了する前に保存しますか？"),
+        QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("保存…"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("保存せずに終了"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Choice::Save;
+    if (box.clickedButton() == discard)
+        return Choice::Discard;
+    return Choice::Cancel;
+}

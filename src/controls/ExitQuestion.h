@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QWidget;
+
+// The one question before the window closes on a draft that is neither copied nor
+// saved since it last changed.
+class ExitQuestion
+{
+public:
+    enum class Choice
+    {
+        Save,
+        Discard,
+        Cancel,
+    };
+
+    // 保存… / 保存せずに終了 / キャンセル; Escape cancels.
+    static Choice Ask(QWidget* parent);
+};

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A draft from the writing desk set as the sample PDFs are: its paragraphs in the
+// body type, and `foot` (its 字数) at the foot of every page.
+class DraftSheet
+{
+public:
+    // The PDF, or nothing with the reason in `error`.
+    static QByteArray Pdf(const QString& text, const QString& foot, QString* error);
+};

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Each slot's 字数 and "下書きへ" button on the pages, numbered or not.
+#include "CDlgTabGakubu.h"
+#include "CDlgTabJiko.h"
+#include "CDlgTabKomoku1.h"
+#include "NumberedPageSupport.h"
+#include "SlotDraftControls.h"
+
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using namespace NumberedPageSupport;
+
+class TestSlotDraftControls : public QObject
+{
+    Q_OBJECT
+private slots:
+    void countsTheSampleItself_data();
+    void countsTheSampleItself();
+};
+
+void TestSlotDraftControls::countsTheSampleItself_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("width");
+    QTest::newRow("faculty samples") << QStringLiteral("gakubu") << 46;
+    QTest::newRow("self-recommendations") << QStringLiteral("jiko") << 15;
+    QTest::newRow("unnumbered samples") << QStringLiteral("koumoku1") << 46;
+}
+
+void TestSlotDraftControls::countsTheSampleItself()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, width);
+    // Filed at 0, 9 and 13; the rest elsewhere. No document folder: every slot of a
+    // numbered page is also headed by the missing PDF's name, which is not counted.
+    QList<SampleRecord> catalogue;
+    for (int p = 0; p < 14; ++p)
+        catalogue << Record(folder, p, Mask(width, {QList<int>{0, 9, 13}.contains(p) ? 3 : 4}));
+    std::unique_ptr<SamplePage> page;
+    if (folder == QStringLiteral("gakubu"))
+        page = std::make_unique<CDlgTabGakubu>(nullptr, catalogue);
+    else if (folder == QStringLiteral("jiko"))
+        page = std::make_unique<CDlgTabJiko>(nullptr, catalogue);
+    else
+        page = std::make_unique<CDlgTabKomoku1>(nullptr, catalogue);
+    SlotDraftControls* top = page->TopDraftControls();
+    SlotDraftControls* bottom = page->BottomDraftControls();
+    QSignalSpy added(page.get(), &SamplePage::AddToDraft);
+
+    // Nothing shown yet: no number, nothing to add.
+    for (SlotDraftControls* controls : {top, bottom}) {
+        QCOMPARE(controls->CountLabel()->text(), QString());
+        QVERIFY(!controls->AddButton()->isEnabled());
+    }
+    QCOMPARE(top->CountLabel()->accessibleName(), QStringLiteral("上の文例の字数"));
+
+    page->ApplySelection(3);
+    QCOMPARE(page->BottomSlot()->SampleText().contains(QStringLiteral("No.10")),
+             page->parameters().display == SamplePage::DisplayRule::Numbered);
+    // "　第1の文例です。" and "　二段落目です。": 9 + 8, the line break not counted.
+    QCOMPARE(top->CountLabel()->text(), QStringLiteral("17 字"));
+    QCOMPARE(bottom->CountLabel()->text(), QStringLiteral("18 字"));
+    QCOMPARE(top->CountLabel()->accessibleName(), QStringLiteral("上の文例の字数 17 字"));
+    QCOMPARE(bottom->CountLabel()->accessibleName(), QStringLiteral("下の文例の字数 18 字"));
+    QTest::mouseClick(bottom->AddButton(), Qt::LeftButton);
+    QTest::mouseClick(top->AddButton(), Qt::LeftButton);
+    QCOMPARE(added.size(), 2);
+    QCOMPARE(added.at(0).at(0).toString(), Text(9));
+    QCOMPARE(added.at(1).at(0).toString(), Text(0));
+
+    // Paged on, the controls follow the slots.
+    page->ShowPosition(1);
+    QTest::mouseClick(bottom->AddButton(), Qt::LeftButton);
+    QCOMPARE(added.at(2).at(0).toString(), Text(13));
+
+    // One match: the lower slot is empty again.
+    page->ListRecords({5});
+    QCOMPARE(top->CountLabel()->text(), QStringLiteral("17 字"));
+    QCOMPARE(bottom->CountLabel()->text(), QString());
+    QVERIFY(top->AddButton()->isEnabled());
+    QVERIFY(!bottom->AddButton()->isEnabled());
+    QCOMPARE(bottom->CountLabel()->accessibleName(), QStringLiteral("下の文例の字数"));
+}
+
+QTEST_MAIN(TestSlotDraftControls)
+#include "tst_slotdraftcontrols.moc"
