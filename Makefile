@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kiravelo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands do everything on a fresh Debian machine: `make run` and `make test`.
 BUILD ?= build
 # The same sources again, with AddressSanitizer and UndefinedBehaviorSanitizer.

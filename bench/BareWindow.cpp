@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: an empty Qt dialog of the main window's size. Given
 // "text", it also shows one line of Japanese, so the cost of finding and loading a
 // Japanese font, which any window with such text pays, can be told apart.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up as main() does it, ended at the first painted frame.
 #include "Ctavoru_2Dlg.h"
 #include "FirstPaint.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `make bench`: start-up against a bare Qt window, and single user actions at the
 // largest catalogue a page may hold. Prints one table; the README quotes it.
 #include "CDlgTabGakubu.h"
@@ -359,7 +361,7 @@ QList<Figure> DeskFigures(Ctavoru_2Dlg& window)
     draft->setFocus();
     draft->moveCursor(QTextCursor::End);
     QApplication::processEvents();
-    const QString sample = window.Page(0)->parameters().catalogue.first().text;
+    const QString sample = window.Page(0)->Catalogue().first().text;
     QList<Figure> figures;
     const auto undo = [draft] { draft->undo(); };
     figures << Time(

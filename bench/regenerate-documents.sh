@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kiravelo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Wall-clock time of regenerating every document from scratch through the build: the
 # window pictures for the guide, every sample PDF and the usage guide. The tools are
 # built first and not timed. A no-op build of the same target is timed as well, so

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kiravelo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # -DKIRAVELO_SANITIZE=ON builds everything, tools and tests included, with
 # AddressSanitizer (with its leak checker) and UndefinedBehaviorSanitizer. Any
 # report ends the program with a failure, so a test that triggers one fails.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kiravelo contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the project needs to build, test and run;
 # with --dev, also the tools a developer uses on the sources (clang-format).
 # Safe to run again: apt-get skips what is already installed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClickableLabelAccessible.h"
 
 #include "ClickableLabel.h"

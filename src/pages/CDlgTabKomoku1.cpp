@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgTabKomoku1.h"
 
 const QString CDlgTabKomoku1::Folder = QStringLiteral("koumoku1");

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SamplePage.h"
 
 #include "CMyEdit.h"
@@ -171,7 +173,7 @@ void SamplePage::ShowPosition(int position)
     m_topButton->setEnabled(top >= 0);
     m_bottomButton->setEnabled(bottom >= 0);
     const auto own = [this](int match) {
-        return m_parameters.catalogue.at(m_matches.at(match).catalogueIndex).text;
+        return m_catalogue.at(m_matches.at(match).catalogueIndex).text;
     };
     const auto show = [&own](SlotDraftControls* controls, int match) {
         if (match >= 0)

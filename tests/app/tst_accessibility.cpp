@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader gets from the main window: every control reachable in Qt's
 // accessibility tree with a role and a name, labels that can be pressed, and the
 // count spoken when it changes.
@@ -442,7 +444,7 @@ void TestAccessibility::searchFieldAndTabDescriptions()
 
 void TestAccessibility::deskWorksThroughTheScreenReader()
 {
-    Page()->ApplySelection(0);
+    Page()->Choose(0);
     SlotDraftControls* top = Page()->TopDraftControls();
     QAccessibleInterface* count = Find(Root(), top->CountLabel());
     QVERIFY(count);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `cmake --install` into a fresh prefix gives a program that finds its documents
 // there, and the entries a Linux desktop reads to list and launch it.
 #include "CatalogueData.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded stream of random user actions against the real main window. After
 // every action the whole window is compared with a model of what it must show, built
 // from the compiled-in catalogues and the field table alone, never from the pages'

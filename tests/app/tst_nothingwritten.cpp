@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program writes nothing: a whole session on the real main window runs under
 // strace with a fresh, empty home and XDG folders, and no file may be opened for
 // writing, created, renamed or removed. The one exception is the font library's own
@@ -8,6 +10,7 @@
 // that starts the application exactly as the program's main() does and then plays a
 // scripted session on the real window, ending with the exit button.
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "CatalogueData.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
@@ -89,7 +92,7 @@ void PlayDeskSession(Ctavoru_2Dlg& window, bool* asked)
         return ExitQuestion::Choice::Discard;
     });
     SamplePage* page = window.Page(0);
-    page->ApplySelection(0);
+    qobject_cast<CategoryPage*>(page)->Choose(0);
     WritingDesk* desk = window.Desk();
     QTest::mouseClick(page->TopDraftControls()->AddButton(), Qt::LeftButton);
     QTest::mouseClick(window.TabBar(), Qt::LeftButton, {}, window.TabBar()->tabRect(1).center());

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawn pictures stay sharp under display scaling: they are drawn for the device
 // pixels they will cover, at the size the layout expects.
 #include "Artwork.h"

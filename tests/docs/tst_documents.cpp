@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typeset documents the build puts beside the program: one PDF for every sample,
 // found where the opener looks, holding its sample's text in embedded fonts; and the
 // usage guide with its pictures.

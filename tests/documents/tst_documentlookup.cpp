@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program looks for its documents, from the folder of its executable: the
 // build tree keeps them beside it, an installed prefix in its data folder.
 #include "DocumentOpener.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What tabs 2 and 3 share: samples headed by their catalogue number, a PDF that is
 // not where the buttons open it from named ahead of the text, and paging through
 // selections longer than the original lists ever held.

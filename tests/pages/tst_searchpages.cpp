@@ -96,14 +96,15 @@ private slots:
 
 private:
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
     QList<QUrl> m_opened;
 };
 
 void TestSearchPages::initTestCase()
 {
     QVERIFY(m_documents.isValid());
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
+    m_opener.SetDocumentFolder(m_documents.path());
+    m_opener.SetLauncher([this](const QUrl& url) {
         m_opened << url;
         return true;
     });
@@ -111,8 +112,7 @@ void TestSearchPages::initTestCase()
 
 void TestSearchPages::cleanupTestCase()
 {
-    DocumentOpener::SetLauncher([](const QUrl&) { return false; });
-    DocumentOpener::SetDocumentFolder(QString());
+    m_opener.SetLauncher([](const QUrl&) { return false; });
 }
 
 void TestSearchPages::queryNarrowsAndReturns_data()
@@ -159,6 +159,7 @@ void TestSearchPages::queryNarrowsAndReturns()
     const bool words = !SearchQuery(query).IsEmpty();
     const QList<SampleRecord> records = Catalogue(QStringLiteral("koumoku1"), 46);
     CDlgTabKomoku1 page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QList<int> selected;
@@ -199,6 +200,7 @@ void TestSearchPages::selectionMadeWhileSearchingIsKept()
 {
     const QList<SampleRecord> records = Catalogue(QStringLiteral("koumoku1"), 46);
     CDlgTabKomoku1 page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     page.show();
     page.SetQuery(SearchQuery(u"探究"_qs));
     VerifyShows(page, records, {0, 2});
@@ -214,6 +216,7 @@ void TestSearchPages::tickBoxesFollowTheTicksAlone()
 {
     const QList<SampleRecord> records = Catalogue(QStringLiteral("koumoku2"), 30);
     CDlgTabKomoku2 searching(nullptr, records);
+    searching.SetDocumentOpener(&m_opener);
     CDlgTabKomoku2 plain(nullptr, records);
     searching.show();
     searching.SetQuery(SearchQuery(u"した"_qs));
@@ -245,6 +248,7 @@ void TestSearchPages::hitsAreMarkedInTheSampleOnly()
     // "1" is in the number and the missing PDF's name above the sample as well.
     const QList<SampleRecord> records = Catalogue(QStringLiteral("gakubu"), 46);
     CDlgTabGakubu page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.SetQuery(SearchQuery(u"1"_qs));
@@ -274,6 +278,7 @@ void TestSearchPages::pdfButtonOpensTheListedSample()
         QVERIFY(pdf.open(QIODevice::WriteOnly));
     }
     CDlgTabKomoku1 page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     page.show();
     page.SetQuery(SearchQuery(u"ﾘｰﾀﾞｰ"_qs));
     m_opened.clear();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An independent model of tab 1's tick boxes, written straight from the rules as the

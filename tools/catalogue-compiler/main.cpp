@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the content files of the catalogues and writes them out as C++ source, so
 // that a malformed sample stops the build with its file, record and reason.
 #include "CatalogueFile.h"

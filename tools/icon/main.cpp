@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the application icon as PNG files for the desktop's icon theme.
 #include "Artwork.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window offscreen, one PNG per tab and one of a search, each in a
 // state a user would reach, so the program can be looked at without a display.
 #include "CDlgTabKomoku2.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typesets the program's documents: a PDF of every sample in a catalogue, and the
 // usage guide with pictures of the window. Run by the build.
 #include "CatalogueFile.h"
