@@ -37,8 +37,6 @@ public:
     // The desktop's own hand-over, which every opener uses unless told otherwise.
     static bool HandToDesktop(const QUrl& url);
 
-    // Folder that holds riyou.pdf and bunrei_pdf/.
-    QString DocumentFolder() const { return m_folder; }
     QString SampleDocumentPath(const QString& folder, const QString& fileName) const;
     QString UsageGuidePath() const;
     // The names of the sample PDFs present in `folder`, with one look into it: those
@@ -55,6 +53,6 @@ public:
 private:
     Result Open(const QString& absolutePath) const;
 
-    QString m_folder;
+    QString m_folder; // holds riyou.pdf and bunrei_pdf/
     Launcher m_launcher;
 };
