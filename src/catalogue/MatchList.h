@@ -11,7 +11,6 @@ public:
     struct Match
     {
         int catalogueIndex = -1;
-        QString displayText;
         QString pdfName;
     };
 
