@@ -102,15 +102,17 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::Refresh()
 {
+    const std::optional<QList<int>> selected = SelectedRecords();
     // Whether anything is selected decides the caption's form while searching.
+    m_selected = selected.has_value();
     ShowCaption();
     if (m_query.IsEmpty()) {
-        ListRecords(SelectedRecords().value_or(QList<int>()));
+        ListRecords(selected.value_or(QList<int>()));
         return;
     }
     if (!m_searchIndex)
         m_searchIndex.emplace(m_catalogue);
-    ListRecords(m_searchIndex->Narrow(SelectedRecords(), m_query));
+    ListRecords(m_searchIndex->Narrow(selected, m_query));
 }
 
 void SamplePage::SetQuery(const SearchQuery& query)
@@ -213,8 +215,7 @@ void SamplePage::ShowCaption()
     QString caption = m_selectionCaption;
     if (!m_query.IsEmpty()) {
         const QString quoted = u'\u300C' + m_query.Typed() + u'\u300D';
-        caption = SelectedRecords() ? caption + u'\u3000' + quoted
-                                    : quoted + QStringLiteral("を含む文例");
+        caption = m_selected ? caption + u'\u3000' + quoted : quoted + QStringLiteral("を含む文例");
     }
     // A long query is cut short on screen; the screen reader gets all of it.
     m_caption->setText(

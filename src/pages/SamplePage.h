@@ -120,6 +120,7 @@ private:
     // The sample PDFs present when the listing was made.
     QSet<QString> m_present;
     QString m_selectionCaption;
+    bool m_selected = false; // as of the last listing
     SearchQuery m_query;
     // Built at the first query, then kept for the page's catalogue.
     std::optional<SearchIndex> m_searchIndex;
