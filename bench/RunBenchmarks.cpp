@@ -279,13 +279,15 @@ QList<Figure> SearchCoreFigures()
 
 // The four pages at their full capacity, as the window holds them: one shown, three
 // behind it, each told every keystroke of a typing session.
-QList<Figure> SearchPageFigures()
+QList<Figure> SearchPageFigures(const DocumentOpener* opener = nullptr)
 {
     CDlgTabKomoku1 komoku1(nullptr, SyntheticCatalogue(9, QStringLiteral("koumoku1"), 46));
     CDlgTabKomoku2 komoku2(nullptr, SyntheticCatalogue(6, QStringLiteral("koumoku2"), 30));
     CDlgTabGakubu gakubu(nullptr, SyntheticCatalogue(324, QStringLiteral("gakubu"), 46));
     CDlgTabJiko jiko(nullptr, SyntheticCatalogue(78, QStringLiteral("jiko"), 15));
     const QList<SamplePage*> pages{&komoku1, &komoku2, &gakubu, &jiko};
+    for (SamplePage* page : pages)
+        page->SetDocumentOpener(opener);
     gakubu.show();
     QApplication::processEvents();
     QList<Figure> figures;
@@ -391,12 +393,15 @@ int main(int argc, char* argv[])
                 .open(QIODevice::WriteOnly);
         }
     }
-    DocumentOpener::SetDocumentFolder(documents.path());
+    DocumentOpener opener;
+    opener.SetDocumentFolder(documents.path());
 
     QList<Figure> figures;
     CDlgTabGakubu numbered(nullptr, FullCatalogue(QStringLiteral("gakubu")));
+    numbered.SetDocumentOpener(&opener);
     figures << PageFigures(QStringLiteral("324 records, numbered, PDF probes"), numbered);
     CDlgTabKomoku1 plain(nullptr, FullCatalogue(QStringLiteral("koumoku1")));
+    plain.SetDocumentOpener(&opener);
     figures << PageFigures(QStringLiteral("324 records, text as filed"), plain);
 
     Ctavoru_2Dlg window;
@@ -411,7 +416,7 @@ int main(int argc, char* argv[])
     });
 
     figures << SearchCoreFigures();
-    figures << SearchPageFigures();
+    figures << SearchPageFigures(&opener);
 
     char cpu[256] = "unknown";
     if (FILE* info = std::fopen("/proc/cpuinfo", "r")) {

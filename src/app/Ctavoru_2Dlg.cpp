@@ -99,6 +99,7 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     page->hide();
     page->move(PageOrigin);
     page->setAccessibleName(identity.caption.trimmed());
+    page->SetDocumentOpener(&m_documents);
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
     page->SetQuery(m_query);
     connect(page, &SamplePage::Listed, this, &Ctavoru_2Dlg::ShowSearchOnTabs);
@@ -143,7 +144,7 @@ void Ctavoru_2Dlg::ShowSearchOnTabs()
 
 void Ctavoru_2Dlg::OpenUsageGuide()
 {
-    const DocumentOpener::Result result = DocumentOpener::OpenUsageGuide();
+    const DocumentOpener::Result result = m_documents.OpenUsageGuide();
     if (result != DocumentOpener::Result::Opened)
         ReportDocumentFailure(QStringLiteral("riyou.pdf"), result);
 }

@@ -37,6 +37,8 @@ public:
     NoticeBar* Notice() const { return m_notice; }
     // The one search of every tab, in the strip beside the tabs.
     QLineEdit* SearchField() const { return m_search; }
+    // The opener the window and every page use; tests point it elsewhere.
+    DocumentOpener& Documents() { return m_documents; }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -51,6 +53,7 @@ private:
     void ApplyQuery(const QString& typed);
     void ShowSearchOnTabs();
 
+    DocumentOpener m_documents;
     ColouredTabBar* m_tabs;
     QList<SamplePage*> m_pages;
     QPushButton* m_exit;

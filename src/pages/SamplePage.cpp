@@ -130,7 +130,7 @@ void SamplePage::ListRecords(const QList<int>& catalogueIndices)
     m_matches.clear();
     // One look into the document folder serves every match of the selection.
     m_present = m_parameters.display == DisplayRule::Numbered
-                    ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
+                    ? m_documents->PresentSampleDocuments(m_parameters.folder)
                     : QSet<QString>();
     for (int i : catalogueIndices)
         m_matches.append({i, m_catalogue.at(i).pdfName});
@@ -225,6 +225,11 @@ void SamplePage::ShowCaption()
     Announce(m_caption, caption.isEmpty() ? name : name + u'\u3000' + caption);
 }
 
+void SamplePage::SetDocumentOpener(const DocumentOpener* opener)
+{
+    m_documents = opener ? opener : &m_ownDocuments;
+}
+
 void SamplePage::ShowCount(int count)
 {
     const QString text = QStringLiteral("%1 件").arg(count);
@@ -259,7 +264,7 @@ void SamplePage::OpenShown(int match)
         return;
     const QString name = m_matches.at(match).pdfName;
     const DocumentOpener::Result result =
-        DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
+        m_documents->OpenSampleDocument(m_parameters.folder, name);
     if (result != DocumentOpener::Result::Opened)
         emit DocumentFailed(name, result);
 }

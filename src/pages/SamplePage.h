@@ -62,6 +62,10 @@ public:
     // selection alone. Only a change of words lists afresh.
     void SetQuery(const SearchQuery& query);
     const SearchQuery& Query() const { return m_query; }
+    // Where the PDF buttons look for documents and how they hand them over: the
+    // window lends its own opener; until then the page uses one of its own.
+    void SetDocumentOpener(const DocumentOpener* opener);
+    const DocumentOpener& Documents() const { return *m_documents; }
 
     const Parameters& parameters() const { return m_parameters; }
     const QList<SampleRecord>& Catalogue() const { return m_catalogue; }
@@ -124,6 +128,8 @@ private:
     SearchQuery m_query;
     // Built at the first query, then kept for the page's catalogue.
     std::optional<SearchIndex> m_searchIndex;
+    DocumentOpener m_ownDocuments;
+    const DocumentOpener* m_documents = &m_ownDocuments;
     MatchList m_matches;
     ResultPager m_pager;
 

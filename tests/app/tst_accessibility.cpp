@@ -108,11 +108,6 @@ void TestAccessibility::initTestCase()
     QVERIFY(m_documents.isValid());
     QFile guide(m_documents.filePath(QStringLiteral("riyou.pdf")));
     QVERIFY(guide.open(QIODevice::WriteOnly));
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
-        m_opened << url;
-        return true;
-    });
     QAccessible::installUpdateHandler(RecordUpdate);
     QAccessible::setActive(true);
 }
@@ -122,6 +117,11 @@ void TestAccessibility::init()
     m_opened.clear();
     NameChanges().clear();
     m_window = new Ctavoru_2Dlg;
+    m_window->Documents().SetDocumentFolder(m_documents.path());
+    m_window->Documents().SetLauncher([this](const QUrl& url) {
+        m_opened << url;
+        return true;
+    });
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }

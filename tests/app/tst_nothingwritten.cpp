@@ -84,9 +84,9 @@ int RunSession(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setDesktopFileName(QStringLiteral("kiravelo"));
-    DocumentOpener::SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
 
     Ctavoru_2Dlg window;
+    window.Documents().SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
     QTimer::singleShot(0, &window, [&window] { PlaySession(window); });
     return window.exec() == QDialog::Accepted ? 0 : 3;
 }

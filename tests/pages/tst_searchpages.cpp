@@ -86,7 +86,6 @@ class TestSearchPages : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void queryNarrowsAndReturns_data();
     void queryNarrowsAndReturns();
     void selectionMadeWhileSearchingIsKept();
@@ -96,23 +95,18 @@ private slots:
 
 private:
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
     QList<QUrl> m_opened;
 };
 
 void TestSearchPages::initTestCase()
 {
     QVERIFY(m_documents.isValid());
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
+    m_opener.SetDocumentFolder(m_documents.path());
+    m_opener.SetLauncher([this](const QUrl& url) {
         m_opened << url;
         return true;
     });
-}
-
-void TestSearchPages::cleanupTestCase()
-{
-    DocumentOpener::SetLauncher([](const QUrl&) { return false; });
-    DocumentOpener::SetDocumentFolder(QString());
 }
 
 void TestSearchPages::queryNarrowsAndReturns_data()
@@ -245,6 +239,7 @@ void TestSearchPages::hitsAreMarkedInTheSampleOnly()
     // "1" is in the number and the missing PDF's name above the sample as well.
     const QList<SampleRecord> records = Catalogue(QStringLiteral("gakubu"), 46);
     CDlgTabGakubu page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     page.SetQuery(SearchQuery(u"1"_qs));
@@ -274,6 +269,7 @@ void TestSearchPages::pdfButtonOpensTheListedSample()
         QVERIFY(pdf.open(QIODevice::WriteOnly));
     }
     CDlgTabKomoku1 page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     page.show();
     page.SetQuery(SearchQuery(u"ﾘｰﾀﾞｰ"_qs));
     m_opened.clear();
