@@ -292,13 +292,15 @@ QList<Figure> SearchCoreFigures()
 
 // The four pages at their full capacity, as the window holds them: one shown, three
 // behind it, each told every keystroke of a typing session.
-QList<Figure> SearchPageFigures()
+QList<Figure> SearchPageFigures(const DocumentOpener* opener = nullptr)
 {
     CDlgTabKomoku1 komoku1(nullptr, SyntheticCatalogue(9, QStringLiteral("koumoku1"), 46));
     CDlgTabKomoku2 komoku2(nullptr, SyntheticCatalogue(6, QStringLiteral("koumoku2"), 30));
     CDlgTabGakubu gakubu(nullptr, SyntheticCatalogue(324, QStringLiteral("gakubu"), 46));
     CDlgTabJiko jiko(nullptr, SyntheticCatalogue(78, QStringLiteral("jiko"), 15));
     const QList<SamplePage*> pages{&komoku1, &komoku2, &gakubu, &jiko};
+    for (SamplePage* page : pages)
+        page->SetDocumentOpener(opener);
     gakubu.show();
     QApplication::processEvents();
     QList<Figure> figures;
@@ -482,7 +484,7 @@ int main(int argc, char* argv[])
     });
 
     figures << SearchCoreFigures();
-    figures << SearchPageFigures();
+    figures << SearchPageFigures(&opener);
     figures << DeskFigures(window);
 
     char cpu[256] = "unknown";

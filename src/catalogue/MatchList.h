@@ -13,7 +13,6 @@ public:
     struct Match
     {
         int catalogueIndex = -1;
-        QString displayText;
         QString pdfName;
     };
 

@@ -31,7 +31,7 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
 
 void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits)
 {
-    const bool same = text == m_text && !m_unfilled && !m_hitsUnmarked;
+    const bool same = text == m_text && !m_unfilled;
     m_text = text;
     m_hits = hits;
     m_unfilled = !isVisible();

@@ -113,15 +113,17 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::Refresh()
 {
+    const std::optional<QList<int>> selected = SelectedRecords();
     // Whether anything is selected decides the caption's form while searching.
+    m_selected = selected.has_value();
     ShowCaption();
     if (m_query.IsEmpty()) {
-        ListRecords(SelectedRecords().value_or(QList<int>()));
+        ListRecords(selected.value_or(QList<int>()));
         return;
     }
     if (!m_searchIndex)
         m_searchIndex.emplace(m_catalogue);
-    ListRecords(m_searchIndex->Narrow(SelectedRecords(), m_query));
+    ListRecords(m_searchIndex->Narrow(selected, m_query));
 }
 
 void SamplePage::SetQuery(const SearchQuery& query)
@@ -138,27 +140,28 @@ void SamplePage::ListRecords(const QList<int>& catalogueIndices)
 {
     m_matches.clear();
     // One look into the document folder serves every match of the selection.
-    const QSet<QString> present = m_parameters.display == DisplayRule::Numbered
-                                      ? m_documents->PresentSampleDocuments(m_parameters.folder)
-                                      : QSet<QString>();
-    for (int i : catalogueIndices) {
-        const SampleRecord& record = m_catalogue.at(i);
-        m_matches.append({i, DisplayText(i, record, present), record.pdfName});
-    }
+    m_present = m_parameters.display == DisplayRule::Numbered
+                    ? m_documents->PresentSampleDocuments(m_parameters.folder)
+                    : QSet<QString>();
+    for (int i : catalogueIndices)
+        m_matches.append({i, m_catalogue.at(i).pdfName});
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
     ShowPosition(0);
     emit Listed();
 }
 
-QString SamplePage::DisplayText(int position, const SampleRecord& record,
-                                const QSet<QString>& present) const
+QString SamplePage::DisplayText(int match) const
 {
+    if (!m_matches.contains(match))
+        return QString();
+    const int position = m_matches.at(match).catalogueIndex;
+    const SampleRecord& record = m_catalogue.at(position);
     if (m_parameters.display == DisplayRule::Text)
         return record.text;
     // Probed where the button will open it, not in whatever the current folder is.
     return NumberedText::ComposeNumberedText(position, record.text, record.pdfName,
-                                             present.contains(record.pdfName));
+                                             m_present.contains(record.pdfName));
 }
 
 void SamplePage::ShowPosition(int position)
@@ -167,9 +170,11 @@ void SamplePage::ShowPosition(int position)
     MirrorPager();
     const int top = m_pager.topMatch();
     const int bottom = m_pager.bottomMatch();
-    m_topSlot->SetSampleText(top >= 0 ? m_matches.at(top).displayText : QString(), Hits(top));
-    m_bottomSlot->SetSampleText(bottom >= 0 ? m_matches.at(bottom).displayText : QString(),
-                                Hits(bottom));
+    // A page behind another tab finds its hits when it is shown.
+    const bool shown = isVisible();
+    m_topSlot->SetSampleText(DisplayText(top), shown ? Hits(top) : QList<SearchQuery::Hit>());
+    m_bottomSlot->SetSampleText(DisplayText(bottom),
+                                shown ? Hits(bottom) : QList<SearchQuery::Hit>());
     m_topButton->setEnabled(top >= 0);
     m_bottomButton->setEnabled(bottom >= 0);
     const auto own = [this](int match) {
@@ -214,7 +219,7 @@ QList<SearchQuery::Hit> SamplePage::Hits(int match) const
     // Only the sample's own text was searched, not the number or file name before it.
     const MatchList::Match& shown = m_matches.at(match);
     const QString& text = m_catalogue.at(shown.catalogueIndex).text;
-    const qsizetype offset = shown.displayText.size() - text.size();
+    const qsizetype offset = DisplayText(match).size() - text.size();
     QList<SearchQuery::Hit> hits = m_query.Hits(text);
     for (SearchQuery::Hit& hit : hits)
         hit.start += offset;
@@ -232,8 +237,7 @@ void SamplePage::ShowCaption()
     QString caption = m_selectionCaption;
     if (!m_query.IsEmpty()) {
         const QString quoted = u'\u300C' + m_query.Typed() + u'\u300D';
-        caption = SelectedRecords() ? caption + u'\u3000' + quoted
-                                    : quoted + QStringLiteral("を含む文例");
+        caption = m_selected ? caption + u'\u3000' + quoted : quoted + QStringLiteral("を含む文例");
     }
     // A long query is cut short on screen; the screen reader gets all of it.
     m_caption->setText(
@@ -295,6 +299,13 @@ QLabel* SamplePage::AddPicture(const QPixmap& picture, QPoint topLeft,
     label->setGeometry(QRect(topLeft, picture.deviceIndependentSize().toSize()));
     label->setAccessibleName(accessibleName);
     return label;
+}
+
+void SamplePage::showEvent(QShowEvent* event)
+{
+    if (!m_query.IsEmpty())
+        ShowPosition(m_pager.position());
+    QWidget::showEvent(event);
 }
 
 void SamplePage::paintEvent(QPaintEvent*)

@@ -108,14 +108,16 @@ protected:
     // Places a picture label (title banner, heading) at its natural size.
     QLabel* AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName);
 
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
     void ListRecords(const QList<int>& catalogueIndices);
-    QString DisplayText(int position, const SampleRecord& record,
-                        const QSet<QString>& present) const;
+    // What the slot shows for `match`: composed only for the two shown, so a long
+    // listing costs no more than a short one.
+    QString DisplayText(int match) const;
     void ShowCount(int count);
     void Announce(QLabel* label, const QString& name);
     void OnScroll(int code, int thumb);
@@ -126,12 +128,15 @@ private:
 
     Parameters m_parameters;
     QList<SampleRecord> m_catalogue;
-    DocumentOpener m_ownDocuments;
-    const DocumentOpener* m_documents = &m_ownDocuments;
+    // The sample PDFs present when the listing was made.
+    QSet<QString> m_present;
     QString m_selectionCaption;
+    bool m_selected = false; // as of the last listing
     SearchQuery m_query;
     // Built at the first query, then kept for the page's catalogue.
     std::optional<SearchIndex> m_searchIndex;
+    DocumentOpener m_ownDocuments;
+    const DocumentOpener* m_documents = &m_ownDocuments;
     MatchList m_matches;
     ResultPager m_pager;
 

@@ -42,8 +42,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QScrollBar>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>

@@ -86,7 +86,6 @@ class TestSearchPages : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void queryNarrowsAndReturns_data();
     void queryNarrowsAndReturns();
     void selectionMadeWhileSearchingIsKept();
@@ -108,11 +107,6 @@ void TestSearchPages::initTestCase()
         m_opened << url;
         return true;
     });
-}
-
-void TestSearchPages::cleanupTestCase()
-{
-    m_opener.SetLauncher([](const QUrl&) { return false; });
 }
 
 void TestSearchPages::queryNarrowsAndReturns_data()
@@ -159,7 +153,6 @@ void TestSearchPages::queryNarrowsAndReturns()
     const bool words = !SearchQuery(query).IsEmpty();
     const QList<SampleRecord> records = Catalogue(QStringLiteral("koumoku1"), 46);
     CDlgTabKomoku1 page(nullptr, records);
-    page.SetDocumentOpener(&m_opener);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
     QList<int> selected;
@@ -200,7 +193,6 @@ void TestSearchPages::selectionMadeWhileSearchingIsKept()
 {
     const QList<SampleRecord> records = Catalogue(QStringLiteral("koumoku1"), 46);
     CDlgTabKomoku1 page(nullptr, records);
-    page.SetDocumentOpener(&m_opener);
     page.show();
     page.SetQuery(SearchQuery(u"探究"_qs));
     VerifyShows(page, records, {0, 2});
@@ -216,7 +208,6 @@ void TestSearchPages::tickBoxesFollowTheTicksAlone()
 {
     const QList<SampleRecord> records = Catalogue(QStringLiteral("koumoku2"), 30);
     CDlgTabKomoku2 searching(nullptr, records);
-    searching.SetDocumentOpener(&m_opener);
     CDlgTabKomoku2 plain(nullptr, records);
     searching.show();
     searching.SetQuery(SearchQuery(u"した"_qs));
