@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS  ?= $(shell nproc)
 SCALE ?= 1
 
-.PHONY: all deps configure build run test test-asan marathon screenshot bench clean
+.PHONY: all deps configure build run test test-asan marathon screenshot bench format clean
 
 all: build
 
@@ -47,6 +47,11 @@ screenshot: build
 bench: build
 	@cmake --build $(BUILD) --target benchmarks -j $(JOBS) -- --no-print-directory
 	@$(BUILD)/bench/run-benchmarks
+
+# Formats every C++ source with the repository's .clang-format.
+format:
+	@./scripts/install-deps.sh --dev
+	@git ls-files -- '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,5 +1,7 @@
 // `make bench`: start-up against a bare Qt window, and single user actions at the
 // largest catalogue a page may hold. Prints one table; the README quotes it.
+#include "CDlgTabGakubu.h"
+#include "CDlgTabKomoku1.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
@@ -142,16 +144,16 @@ QList<SampleRecord> FullCatalogue(const QString& folder)
     return records;
 }
 
-QList<Figure> PageFigures(const QString& label, SamplePage& page)
+QList<Figure> PageFigures(const QString& label, CategoryPage& page)
 {
     QList<Figure> figures;
     page.show();
     QApplication::processEvents();
     figures << Time(label + QStringLiteral(": one selection"), 200,
-                    [&page] { page.ApplySelection(Field); });
+                    [&page] { page.Choose(Field); });
     figures.last().note = QStringLiteral("%1 matches").arg(page.Matches().count());
     figures << Time(label + QStringLiteral(": one selection, painted"), 100, [&page] {
-        page.ApplySelection(Field);
+        page.Choose(Field);
         QApplication::processEvents();
     });
     int step = 0;
@@ -187,7 +189,7 @@ QList<Figure> DeskFigures(Ctavoru_2Dlg& window)
     draft->setFocus();
     draft->moveCursor(QTextCursor::End);
     QApplication::processEvents();
-    const QString sample = window.Page(0)->parameters().catalogue.first().text;
+    const QString sample = window.Page(0)->Catalogue().first().text;
     QList<Figure> figures;
     const auto undo = [draft] { draft->undo(); };
     figures << Time(
@@ -274,21 +276,19 @@ int main(int argc, char* argv[])
                 .open(QIODevice::WriteOnly);
         }
     }
-    DocumentOpener::SetDocumentFolder(documents.path());
+    DocumentOpener opener;
+    opener.SetDocumentFolder(documents.path());
 
     QList<Figure> figures;
-    SamplePage numbered({QColor(236, 255, 196), QStringLiteral("gakubu"),
-                         FullCatalogue(QStringLiteral("gakubu")),
-                         SamplePage::DisplayRule::Numbered},
-                        nullptr);
+    CDlgTabGakubu numbered(nullptr, FullCatalogue(QStringLiteral("gakubu")));
+    numbered.SetDocumentOpener(&opener);
     figures << PageFigures(QStringLiteral("324 records, numbered, PDF probes"), numbered);
-    SamplePage plain({QColor(255, 232, 241), QStringLiteral("koumoku1"),
-                      FullCatalogue(QStringLiteral("koumoku1"))},
-                     nullptr);
+    CDlgTabKomoku1 plain(nullptr, FullCatalogue(QStringLiteral("koumoku1")));
+    plain.SetDocumentOpener(&opener);
     figures << PageFigures(QStringLiteral("324 records, text as filed"), plain);
 
     Ctavoru_2Dlg window;
-    window.Page(0)->ApplySelection(0);
+    qobject_cast<CategoryPage*>(window.Page(0))->Choose(0);
     window.show();
     QApplication::processEvents();
     int tab = 0;

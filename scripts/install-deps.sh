@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test and run.
+# Installs every Debian package the project needs to build, test and run;
+# with --dev, also the tools a developer uses on the sources (clang-format).
 # Safe to run again: apt-get skips what is already installed.
 set -euo pipefail
 
 packages=(
   build-essential
   cmake
-  clang-format
   qt6-base-dev
   qt6-base-dev-tools
   libgl-dev
@@ -19,6 +19,10 @@ packages=(
   strace
   xdg-utils
 )
+
+if [ "${1:-}" = "--dev" ]; then
+  packages+=(clang-format)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,15 +1,12 @@
 #include "Ctavoru_2Dlg.h"
 
 #include "Artwork.h"
-#include "CDlgTabGakubu.h"
-#include "CDlgTabJiko.h"
-#include "CDlgTabKomoku1.h"
-#include "CDlgTabKomoku2.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "DialogUnits.h"
 #include "NoticeBar.h"
-#include "PageIdentity.h"
+#include "PageFactory.h"
+#include "SamplePage.h"
 #include "UiFonts.h"
 #include "WritingDesk.h"
 
@@ -36,9 +33,10 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
 
     m_tabs = new ColouredTabBar(this);
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    for (int i = 0; i < PageCount; ++i)
-        m_tabs->AddColouredTab(PageIdentity::All().at(i).caption,
-                               QColor::fromRgb(QRgb(PageIdentity::All().at(i).tabRgb)));
+    for (const PageIdentity::Page& page : PageIdentity::All()) {
+        m_tabs->AddColouredTab(page.caption, QColor::fromRgb(QRgb(page.tabRgb)));
+        m_pages << nullptr;
+    }
     m_tabs->setGeometry(QRect(QPoint(2, 8), m_tabs->sizeHint()));
 
     m_guide = new ClickableLabel(this);
@@ -83,24 +81,13 @@ SamplePage* Ctavoru_2Dlg::Page(int tab)
 
 SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
 {
-    SamplePage* page = nullptr;
-    switch (tab) {
-    case 0:
-        page = new CDlgTabKomoku1(this);
-        break;
-    case 1:
-        page = new CDlgTabKomoku2(this);
-        break;
-    case 2:
-        page = new CDlgTabGakubu(this);
-        break;
-    default:
-        page = new CDlgTabJiko(this);
-        break;
-    }
+    const PageIdentity::Page& identity = PageIdentity::All().at(tab);
+    SamplePage* page = PageFactory::Create(identity.folder, this);
+    Q_ASSERT(page);
     page->hide();
     page->move(PageOrigin);
-    page->setAccessibleName(PageIdentity::All().at(tab).caption.trimmed());
+    page->setAccessibleName(identity.caption.trimmed());
+    page->SetDocumentOpener(&m_documents);
     connect(page, &SamplePage::DocumentFailed, this, &Ctavoru_2Dlg::ReportDocumentFailure);
     connect(page, &SamplePage::AddToDraft, m_desk, &WritingDesk::Add);
     // Keep the notice above every page, however late a page is built.
@@ -142,7 +129,7 @@ void Ctavoru_2Dlg::done(int result)
 
 void Ctavoru_2Dlg::OpenUsageGuide()
 {
-    const DocumentOpener::Result result = DocumentOpener::OpenUsageGuide();
+    const DocumentOpener::Result result = m_documents.OpenUsageGuide();
     if (result != DocumentOpener::Result::Opened)
         ReportDocumentFailure(QStringLiteral("riyou.pdf"), result);
 }

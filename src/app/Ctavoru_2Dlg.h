@@ -2,9 +2,10 @@
 
 #include "DocumentOpener.h"
 #include "ExitQuestion.h"
+#include "PageIdentity.h"
 
 #include <QDialog>
-#include <array>
+#include <QList>
 #include <functional>
 
 class ClickableLabel;
@@ -14,15 +15,15 @@ class QPushButton;
 class SamplePage;
 class WritingDesk;
 
-// The main window: four coloured tabs, each showing one page, the exit button and the
-// picture that opens the usage guide.
+// The main window: a coloured tab for each page of the page identity table, in its
+// order, the exit button and the picture that opens the usage guide.
 class Ctavoru_2Dlg : public QDialog
 {
     Q_OBJECT
 public:
     static constexpr QSize ClientSize{992, 669};
     static constexpr QPoint PageOrigin{4, 36};
-    static constexpr int PageCount = 4;
+    static inline const int PageCount = int(PageIdentity::All().size());
 
     explicit Ctavoru_2Dlg(QWidget* parent = nullptr);
     ~Ctavoru_2Dlg() override;
@@ -41,6 +42,8 @@ public:
     {
         m_exitQuestion = std::move(question);
     }
+    // The opener the window and every page use; tests point it elsewhere.
+    DocumentOpener& Documents() { return m_documents; }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -56,8 +59,9 @@ private:
     SamplePage* CreatePage(int tab);
     void OpenUsageGuide();
 
+    DocumentOpener m_documents;
     ColouredTabBar* m_tabs;
-    std::array<SamplePage*, PageCount> m_pages{};
+    QList<SamplePage*> m_pages;
     QPushButton* m_exit;
     ClickableLabel* m_guide;
     NoticeBar* m_notice;

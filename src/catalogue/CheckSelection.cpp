@@ -2,8 +2,7 @@
 
 #include "CategoryMask.h"
 
-CheckSelection::CheckSelection(QStringList catalogueMasks)
-    : m_catalogueMasks(std::move(catalogueMasks))
+CheckSelection::CheckSelection()
 {
     m_enabled.fill(true);
 }
@@ -18,7 +17,8 @@ QString CheckSelection::BuildSelectionMask() const
     return mask;
 }
 
-CheckSelection::Outcome CheckSelection::OnTickChanged(CheckGroup::Group group)
+CheckSelection::Outcome CheckSelection::OnTickChanged(CheckGroup::Group group,
+                                                      const QList<SampleRecord>& catalogue)
 {
     bool groupTicked = false;
     for (int p : CheckGroup::Positions(group))
@@ -30,17 +30,23 @@ CheckSelection::Outcome CheckSelection::OnTickChanged(CheckGroup::Group group)
     }
     if (group != CheckGroup::HumanitiesAcademics)
         DisableOtherGroups(group);
-
-    const QString selection = BuildSelectionMask();
-    m_matches.clear();
-    for (qsizetype r = 0; r < m_catalogueMasks.size(); ++r) {
-        if (CategoryMask::MatchesAllTicked(m_catalogueMasks.at(r), selection))
-            m_matches << int(r);
-    }
-
+    m_listing = true;
     if (group == CheckGroup::HumanitiesAcademics)
-        NarrowHumanitiesBoxes();
+        NarrowHumanitiesBoxes(catalogue);
     return Outcome::Show;
+}
+
+QList<int> CheckSelection::Matches(const QList<SampleRecord>& catalogue) const
+{
+    QList<int> matches;
+    if (!m_listing)
+        return matches;
+    const QString selection = BuildSelectionMask();
+    for (qsizetype r = 0; r < catalogue.size(); ++r) {
+        if (CategoryMask::MatchesAllTicked(catalogue.at(r).mask, selection))
+            matches << int(r);
+    }
+    return matches;
 }
 
 void CheckSelection::ClearAll()
@@ -52,7 +58,7 @@ void CheckSelection::ClearAll()
 void CheckSelection::ResetResults()
 {
     m_enabled.fill(true);
-    m_matches.clear();
+    m_listing = false;
 }
 
 void CheckSelection::DisableOtherGroups(CheckGroup::Group group)
@@ -63,14 +69,15 @@ void CheckSelection::DisableOtherGroups(CheckGroup::Group group)
     }
 }
 
-void CheckSelection::NarrowHumanitiesBoxes()
+void CheckSelection::NarrowHumanitiesBoxes(const QList<SampleRecord>& catalogue)
 {
     // Offer a box only while ticking it too would still leave something to list; a
     // ticked box stays clickable so that it can be unticked.
+    const QList<int> matches = Matches(catalogue);
     for (int p : CheckGroup::Positions(CheckGroup::HumanitiesAcademics)) {
         bool carried = false;
-        for (int r : std::as_const(m_matches))
-            carried = carried || CategoryMask::HasCategory(m_catalogueMasks.at(r), p);
+        for (int r : matches)
+            carried = carried || CategoryMask::HasCategory(catalogue.at(r).mask, p);
         m_enabled.at(p) = m_ticked.at(p) || carried;
     }
 }

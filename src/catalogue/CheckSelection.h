@@ -1,17 +1,16 @@
 #pragma once
 
 #include "CheckGroup.h"
+#include "SampleRecord.h"
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <array>
 
 // The rules behind tab 1's tick boxes, on plain state: which boxes are ticked, which
-// can be clicked, and which records the ticks select. The page copies the ticks in
-// from its boxes, runs one of the handlers, then shows the outcome and copies the
-// availability back out.
+// can be clicked, and which records the ticks select. The page keeps the catalogue
+// and the list it shows; this keeps the selection that list is made from.
 class CheckSelection
 {
 public:
@@ -21,8 +20,7 @@ public:
         Show,  // list the records that BuildSelectionMask selects
     };
 
-    // `catalogueMasks`: the masks of the page's records, in catalogue order.
-    explicit CheckSelection(QStringList catalogueMasks);
+    CheckSelection();
 
     bool IsTicked(int position) const { return m_ticked.at(position); }
     bool IsEnabled(int position) const { return m_enabled.at(position); }
@@ -31,22 +29,22 @@ public:
     // "1" at every ticked position, "0" elsewhere; disabled boxes count as well.
     QString BuildSelectionMask() const;
 
-    // A box of `group` has been clicked and the ticks copied in.
-    Outcome OnTickChanged(CheckGroup::Group group);
+    // A box of `group` has changed; `catalogue` is the page's, in catalogue order.
+    Outcome OnTickChanged(CheckGroup::Group group, const QList<SampleRecord>& catalogue);
     // Unticks every box and resets.
     void ClearAll();
     // Every box can be clicked again and nothing is listed; ticks stay.
     void ResetResults();
 
-    // Catalogue indices of what the page lists, in catalogue order.
-    const QList<int>& Matches() const { return m_matches; }
+    // Catalogue indices of the records the selection lists, in catalogue order: those
+    // matching every tick, or none while reset.
+    QList<int> Matches(const QList<SampleRecord>& catalogue) const;
 
 private:
     void DisableOtherGroups(CheckGroup::Group group);
-    void NarrowHumanitiesBoxes();
+    void NarrowHumanitiesBoxes(const QList<SampleRecord>& catalogue);
 
-    QStringList m_catalogueMasks;
     std::array<bool, CheckGroup::BoxCount> m_ticked{};
     std::array<bool, CheckGroup::BoxCount> m_enabled{};
-    QList<int> m_matches;
+    bool m_listing = false;
 };

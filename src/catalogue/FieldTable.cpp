@@ -181,22 +181,3 @@ QString FieldTable::Caption(int fieldIndex)
     const Field& field = fields().at(fieldIndex);
     return faculties().at(field.faculty).name + QStringLiteral("\u3000\uFF1E\u3000") + field.name;
 }
-
-int FieldTable::FieldForCommand(int commandId)
-{
-    for (const Field& field : fields()) {
-        if (field.commandId != 0 && field.commandId == commandId)
-            return field.index;
-    }
-    return -1;
-}
-
-int FieldTable::FacultyForControl(int controlId)
-{
-    for (qsizetype i = 0; i < faculties().size(); ++i) {
-        const Faculty& faculty = faculties().at(i);
-        if (faculty.labelId == controlId || faculty.arrowId == controlId)
-            return int(i);
-    }
-    return -1;
-}

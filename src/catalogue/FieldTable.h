@@ -11,8 +11,6 @@ class FieldTable
 public:
     static constexpr int FieldCount = 46;
     static constexpr int FacultyCount = 16;
-    static constexpr int FirstCommandId = 32815;
-    static constexpr int LastCommandId = 32858;
 
     struct Faculty
     {
@@ -20,7 +18,7 @@ public:
         int arrowId;
         QString name;
         QRect labelRect; // dialog units
-        QRect arrowRect; // dialog units, at the nine-unit arrow width
+        QRect arrowRect; // dialog units; the arrow picture keeps its own size
         int menuId;      // 0: a single field, selected at once
         QList<int> fields;
     };
@@ -38,8 +36,4 @@ public:
 
     // "文学部　＞　文学分野": faculty, ideographic space, full-width '>', ideographic space, field.
     static QString Caption(int fieldIndex);
-    // -1 for an id that is no field's menu item.
-    static int FieldForCommand(int commandId);
-    // Index into faculties() of the faculty whose label or arrow has `controlId`, or -1.
-    static int FacultyForControl(int controlId);
 };

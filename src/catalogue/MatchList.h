@@ -13,7 +13,6 @@ public:
         int catalogueIndex = -1;
         QString displayText;
         QString pdfName;
-        QString mask;
     };
 
     void clear() { m_matches.clear(); }

@@ -4,16 +4,27 @@
 #include <QString>
 
 // What names each page wherever it appears — the tab strip, the page's own title and
-// the typeset documents: its document folder, tab caption, title and tab colour.
+// the typeset documents: its document folder, tab caption, title, tab colour and the
+// kind of selector that files its samples. The window builds its tabs in this order.
 class PageIdentity
 {
 public:
+    // What a position in the page's masks stands for.
+    enum class Selector
+    {
+        Fields,    // FieldTable's fields of study, chosen one at a time
+        Qualities, // CheckGroup's tick boxes, any number at once
+        Faculties, // JikoFacultyTable's faculties, chosen one at a time
+        None,      // no page of this program
+    };
+
     struct Page
     {
         QString folder;
         QString caption; // the tab's caption, ending in an ideographic space
         QString title;   // the page's title banner; empty where headings take its place
         unsigned tabRgb; // 0xRRGGBB
+        Selector selector;
     };
 
     // In tab order.

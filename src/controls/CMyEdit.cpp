@@ -70,7 +70,12 @@ void CMyEdit::mouseDoubleClickEvent(QMouseEvent* event)
 
 void CMyEdit::wheelEvent(QWheelEvent* event)
 {
-    // The wheel scrolls this box's own text; it never spills over into paging.
+    // Nothing to scroll: let the page under it have the wheel.
+    if (verticalScrollBar()->maximum() <= verticalScrollBar()->minimum()) {
+        event->ignore();
+        return;
+    }
+    // A sample with more to show keeps the wheel, even at either end of its text.
     QPlainTextEdit::wheelEvent(event);
     event->accept();
 }

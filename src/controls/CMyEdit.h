@@ -3,7 +3,8 @@
 #include <QPlainTextEdit>
 
 // Read-only, word-wrapping sample box. A double click selects the whole sample and
-// takes the focus, so a complete sentence is copied in one step.
+// takes the focus, so a complete sentence is copied in one step. The wheel scrolls a
+// sample longer than the box; over a box with nothing to scroll it goes to the page.
 class CMyEdit : public QPlainTextEdit
 {
     Q_OBJECT

@@ -24,3 +24,12 @@ void ClickableLabel::mousePressEvent(QMouseEvent* event)
     event->accept();
     Click();
 }
+
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The press before it has clicked already; QWidget would press a second time.
+    if (event->button() == Qt::LeftButton)
+        event->accept();
+    else
+        QLabel::mouseDoubleClickEvent(event);
+}

@@ -17,8 +17,10 @@ NoticeBar::NoticeBar(QWidget* parent) : QLabel(parent)
     p.setColor(QPalette::WindowText, QColor(102, 51, 0));
     setPalette(p);
     hide();
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &QWidget::hide);
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("noticeTimer"));
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &QWidget::hide);
 }
 
 void NoticeBar::ShowNotice(const QString& text)
@@ -30,7 +32,7 @@ void NoticeBar::ShowNotice(const QString& text)
     setGeometry((area->width() - width) / 2, area->height() - height - 16, width, height);
     raise();
     show();
-    m_timer.start(ShowMilliseconds);
+    m_timer->start(ShowMilliseconds);
     QAccessibleEvent announce(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&announce);
 }

@@ -19,5 +19,5 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QTimer m_timer;
+    QTimer* m_timer;
 };

@@ -13,6 +13,10 @@ PagerScrollBar::PagerScrollBar(QWidget* parent) : QScrollBar(Qt::Vertical, paren
     // Its own menu would block and offers jumps the pager does not make.
     setContextMenuPolicy(Qt::PreventContextMenu);
     connect(this, &QAbstractSlider::actionTriggered, this, &PagerScrollBar::OnAction);
+    // Actions reach the page before the value changes, and the page's answer comes
+    // back through Mirror() with signals blocked: what is left is a value set by
+    // someone else, such as an accessibility client.
+    connect(this, &QAbstractSlider::valueChanged, this, &PagerScrollBar::OnValueSet);
 }
 
 void PagerScrollBar::Mirror(int maximum, int position, bool enabled)
@@ -53,6 +57,11 @@ void PagerScrollBar::OnAction(int action)
     }
     // The page answers through Mirror(); until then the slider keeps its place.
     emit ScrollRequested(code, sliderPosition());
+}
+
+void PagerScrollBar::OnValueSet(int value)
+{
+    emit ScrollRequested(ResultPager::ThumbPosition, value);
 }
 
 void PagerScrollBar::wheelEvent(QWheelEvent* event)

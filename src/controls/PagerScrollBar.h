@@ -3,7 +3,8 @@
 #include <QScrollBar>
 
 // The vertical bar that pages the results. Every user action on it (arrows, trough,
-// thumb, keys) is reported as one scroll code; the page decides the new position.
+// thumb, keys) is reported as one scroll code; the page decides the new position. A
+// value set from outside (a screen reader) is reported as a thumb moved there.
 class PagerScrollBar : public QScrollBar
 {
     Q_OBJECT
@@ -22,4 +23,5 @@ protected:
 
 private:
     void OnAction(int action);
+    void OnValueSet(int value);
 };

@@ -1,26 +1,18 @@
 #pragma once
 
-#include "CatalogueData.h"
-#include "SamplePage.h"
-
-class FieldSelector;
+#include "CategoryPage.h"
 
 // Tab 2: recommendations by faculty, chosen by field of study. Samples are headed by
 // their catalogue number and flag a PDF that is not in the document folder.
-class CDlgTabGakubu : public SamplePage
+class CDlgTabGakubu : public CategoryPage
 {
     Q_OBJECT
 public:
+    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{236, 255, 196};
     static constexpr QColor BannerColour{126, 187, 0};
-    static constexpr int ArrowWidth = 7; // dialog units
 
-    explicit CDlgTabGakubu(
-        QWidget* parent = nullptr,
-        QList<SampleRecord> catalogue = CatalogueData::ForFolder(QStringLiteral("gakubu")).records);
-
-    FieldSelector* Selector() const { return m_selector; }
-
-private:
-    FieldSelector* m_selector;
+    // `catalogue`: the page's own compiled-in one when not given.
+    explicit CDlgTabGakubu(QWidget* parent = nullptr,
+                           std::optional<QList<SampleRecord>> catalogue = std::nullopt);
 };

@@ -1,19 +1,8 @@
 #include "CDlgTabKomoku1.h"
 
-#include "Artwork.h"
-#include "DialogUnits.h"
-#include "FieldSelector.h"
+const QString CDlgTabKomoku1::Folder = QStringLiteral("koumoku1");
 
-CDlgTabKomoku1::CDlgTabKomoku1(QWidget* parent, QList<SampleRecord> catalogue)
-    : SamplePage({PageColour, QStringLiteral("koumoku1"), std::move(catalogue)}, parent)
-{
-    const QString title = Title();
-    AddPicture(Artwork::Banner(title, TabColour()), DialogUnits::Rect(3, 5, 155, 15).topLeft(),
-               title);
-    m_selector =
-        new FieldSelector(this, FieldSelector::FieldEntries(9), Artwork::Arrow(TabColour()));
-    connect(m_selector, &FieldSelector::Chosen, this, [this](int index, const QString& caption) {
-        SetCaption(caption);
-        ApplySelection(index);
-    });
-}
+CDlgTabKomoku1::CDlgTabKomoku1(QWidget* parent, std::optional<QList<SampleRecord>> catalogue)
+    : CategoryPage({.colour = PageColour, .folder = Folder, .catalogue = std::move(catalogue)},
+                   {.colour = QColor(), .topLeft = {3, 5}}, parent)
+{}

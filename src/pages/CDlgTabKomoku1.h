@@ -1,23 +1,16 @@
 #pragma once
 
-#include "CatalogueData.h"
-#include "SamplePage.h"
-
-class FieldSelector;
+#include "CategoryPage.h"
 
 // Tab 0: recommendations and reasons for applying, chosen by field of study.
-class CDlgTabKomoku1 : public SamplePage
+class CDlgTabKomoku1 : public CategoryPage
 {
     Q_OBJECT
 public:
+    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{255, 232, 241};
 
+    // `catalogue`: the page's own compiled-in one when not given.
     explicit CDlgTabKomoku1(QWidget* parent = nullptr,
-                            QList<SampleRecord> catalogue =
-                                CatalogueData::ForFolder(QStringLiteral("koumoku1")).records);
-
-    FieldSelector* Selector() const { return m_selector; }
-
-private:
-    FieldSelector* m_selector;
+                            std::optional<QList<SampleRecord>> catalogue = std::nullopt);
 };

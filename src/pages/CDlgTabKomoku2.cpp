@@ -1,5 +1,7 @@
 #include "CDlgTabKomoku2.h"
 
+const QString CDlgTabKomoku2::Folder = QStringLiteral("koumoku2");
+
 #include "Artwork.h"
 #include "CMyEdit.h"
 #include "DialogUnits.h"
@@ -11,25 +13,12 @@
 
 const QString CDlgTabKomoku2::ClearAllCaption = QStringLiteral("全てのチェックを解除");
 
-namespace {
-
-QStringList MasksOf(const QList<SampleRecord>& catalogue)
-{
-    QStringList masks;
-    for (const SampleRecord& record : catalogue)
-        masks << record.mask;
-    return masks;
-}
-
-} // namespace
-
-CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, QList<SampleRecord> catalogue)
+CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, std::optional<QList<SampleRecord>> catalogue)
     : SamplePage({.colour = PageColour,
-                  .folder = QStringLiteral("koumoku2"),
+                  .folder = Folder,
                   .catalogue = std::move(catalogue),
                   .extraBlocks = {QRect(3, 588, 276, 40)}}, // behind the clear-all button
-                 parent),
-      m_selection(MasksOf(parameters().catalogue))
+                 parent)
 {
     for (int g = 0; g < CheckGroup::GroupCount; ++g) {
         for (const CheckGroup::Heading& heading : CheckGroup::Headings(CheckGroup::Group(g))) {
@@ -55,8 +44,9 @@ CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, QList<SampleRecord> catalogue)
         rect.moveTop(centreY - (rect.height() - 1) / 2);
         check->setGeometry(rect);
         m_boxes << check;
-        const CheckGroup::Group group = box.group;
-        connect(check, &QCheckBox::clicked, this, [this, group] { OnTickChanged(group); });
+        // Every route that flips a box (mouse, Space, a screen reader's toggle) ends
+        // here; clicked alone misses the accessible one.
+        connect(check, &QCheckBox::toggled, this, [this, p](bool ticked) { OnToggled(p, ticked); });
     }
 
     m_clearAll = new QPushButton(ClearAllCaption, this);
@@ -79,33 +69,32 @@ CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, QList<SampleRecord> catalogue)
     setTabOrder(ScrollBar(), m_boxes.at(last));
 }
 
-void CDlgTabKomoku2::OnTickChanged(CheckGroup::Group group)
+QList<int> CDlgTabKomoku2::SelectedRecords() const
 {
-    CopyTicksIn();
-    ShowOutcome(m_selection.OnTickChanged(group));
+    return m_selection.Matches(Catalogue());
+}
+
+void CDlgTabKomoku2::OnToggled(int position, bool ticked)
+{
+    m_selection.SetTicked(position, ticked);
+    m_selection.OnTickChanged(CheckGroup::BoxAt(position).group, Catalogue());
+    ShowSelection();
 }
 
 void CDlgTabKomoku2::OnClearAll()
 {
     m_selection.ClearAll();
-    ShowOutcome(CheckSelection::Outcome::Reset);
+    ShowSelection();
 }
 
-void CDlgTabKomoku2::CopyTicksIn()
+void CDlgTabKomoku2::ShowSelection()
 {
-    // The boxes hold the selection; the rules work on a copy taken at every click.
-    for (int p = 0; p < CheckGroup::BoxCount; ++p)
-        m_selection.SetTicked(p, m_boxes.at(p)->isChecked());
-}
-
-void CDlgTabKomoku2::ShowOutcome(CheckSelection::Outcome outcome)
-{
-    if (outcome == CheckSelection::Outcome::Reset)
-        ResetResults();
-    else
-        ListRecords(m_selection.Matches());
+    Refresh();
+    // The selection decides; the boxes only show it, without calling back.
     for (int p = 0; p < CheckGroup::BoxCount; ++p) {
-        m_boxes.at(p)->setChecked(m_selection.IsTicked(p));
-        m_boxes.at(p)->setEnabled(m_selection.IsEnabled(p));
+        QCheckBox* box = m_boxes.at(p);
+        const QSignalBlocker block(box);
+        box->setChecked(m_selection.IsTicked(p));
+        box->setEnabled(m_selection.IsEnabled(p));
     }
 }

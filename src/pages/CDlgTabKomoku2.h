@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CatalogueData.h"
 #include "CheckSelection.h"
 #include "SamplePage.h"
 
@@ -13,22 +12,26 @@ class CDlgTabKomoku2 : public SamplePage
 {
     Q_OBJECT
 public:
+    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{221, 238, 255};
     static const QString ClearAllCaption;
 
+    // `catalogue`: the page's own compiled-in one when not given.
     explicit CDlgTabKomoku2(QWidget* parent = nullptr,
-                            QList<SampleRecord> catalogue =
-                                CatalogueData::ForFolder(QStringLiteral("koumoku2")).records);
+                            std::optional<QList<SampleRecord>> catalogue = std::nullopt);
 
     // The box at mask position `position` (0..29).
     QCheckBox* Box(int position) const { return m_boxes.at(position); }
     QPushButton* ClearAllButton() const { return m_clearAll; }
+    const CheckSelection& Selection() const { return m_selection; }
+
+protected:
+    QList<int> SelectedRecords() const override;
 
 private:
-    void OnTickChanged(CheckGroup::Group group);
+    void OnToggled(int position, bool ticked);
     void OnClearAll();
-    void CopyTicksIn();
-    void ShowOutcome(CheckSelection::Outcome outcome);
+    void ShowSelection();
 
     CheckSelection m_selection;
     QList<QCheckBox*> m_boxes;

@@ -3,6 +3,7 @@
 #include "ClickableLabel.h"
 #include "DialogUnits.h"
 #include "FieldTable.h"
+#include "JikoFacultyTable.h"
 
 #include <QMenu>
 #include <QWidget>
@@ -37,18 +38,54 @@ FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap&
     }
 }
 
-QList<FieldSelector::Entry> FieldSelector::FieldEntries(int arrowWidth)
+QList<FieldSelector::Entry> FieldSelector::EntriesFor(PageIdentity::Selector selector)
+{
+    switch (selector) {
+    case PageIdentity::Selector::Fields:
+        return FieldEntries();
+    case PageIdentity::Selector::Faculties:
+        return FacultyEntries();
+    case PageIdentity::Selector::Qualities:
+    case PageIdentity::Selector::None:
+        break;
+    }
+    return {};
+}
+
+QList<FieldSelector::Entry> FieldSelector::FieldEntries()
 {
     QList<Entry> entries;
     for (const FieldTable::Faculty& faculty : FieldTable::faculties()) {
         Entry entry{faculty.name, faculty.labelRect, faculty.arrowRect, {}, faculty.menuId != 0};
-        entry.arrowRect.setWidth(arrowWidth);
         for (int field : faculty.fields)
             entry.choices << Choice{field, FieldTable::fields().at(field).name,
                                     FieldTable::Caption(field)};
         entries << entry;
     }
     return entries;
+}
+
+QList<FieldSelector::Entry> FieldSelector::FacultyEntries()
+{
+    QList<Entry> entries;
+    const QList<JikoFacultyTable::Faculty>& faculties = JikoFacultyTable::faculties();
+    for (qsizetype i = 0; i < faculties.size(); ++i) {
+        const JikoFacultyTable::Faculty& faculty = faculties.at(i);
+        const Choice only{int(i), faculty.name, faculty.name};
+        entries << Entry{faculty.name, faculty.labelRect, faculty.arrowRect, {only}, false};
+    }
+    return entries;
+}
+
+QString FieldSelector::CaptionOf(int index) const
+{
+    for (const Entry& entry : m_entries) {
+        for (const Choice& choice : entry.choices) {
+            if (choice.index == index)
+                return choice.caption;
+        }
+    }
+    return {};
 }
 
 QPoint FieldSelector::PopupAnchor(int entry) const

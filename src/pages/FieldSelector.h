@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageIdentity.h"
+
 #include <QList>
 #include <QMenu>
 #include <QObject>
@@ -41,8 +43,13 @@ public:
 
     FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap& arrow);
 
-    // The 16 faculties and 46 fields, with arrows `arrowWidth` dialog units wide.
-    static QList<Entry> FieldEntries(int arrowWidth);
+    // The entries of a page's kind of selector; none for tick boxes.
+    static QList<Entry> EntriesFor(PageIdentity::Selector selector);
+    // The 16 faculties and 46 fields.
+    static QList<Entry> FieldEntries();
+    // The fifteen faculties of self-recommendation, each taken at once; the caption
+    // is the faculty's name.
+    static QList<Entry> FacultyEntries();
 
     int EntryCount() const { return int(m_entries.size()); }
     const Entry& EntryAt(int entry) const { return m_entries.at(entry); }
@@ -50,6 +57,8 @@ public:
     ClickableLabel* Arrow(int entry) const { return m_arrows.at(entry); }
     // The menu on screen, or null once it has closed.
     QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.data() : nullptr; }
+    // The caption of the choice for category `index`; empty for none.
+    QString CaptionOf(int index) const;
     // Where `entry`'s menu opens, in global coordinates.
     QPoint PopupAnchor(int entry) const;
 

@@ -1,7 +1,7 @@
 #include "SamplePage.h"
 
 #include "CMyEdit.h"
-#include "CategoryMask.h"
+#include "CatalogueData.h"
 #include "DialogUnits.h"
 #include "MultiLineButton.h"
 #include "NumberedText.h"
@@ -37,8 +37,11 @@ QLabel* HeaderLabel(QWidget* page, const QString& text, QRect rect, Qt::Alignmen
 } // namespace
 
 SamplePage::SamplePage(Parameters parameters, QWidget* parent)
-    : QWidget(parent), m_parameters(std::move(parameters))
+    : QWidget(parent), m_parameters(std::move(parameters)),
+      m_catalogue(
+          m_parameters.catalogue.value_or(CatalogueData::ForFolder(m_parameters.folder).records))
 {
+    m_parameters.catalogue.reset(); // Catalogue() is the one list
     setFont(UiFonts::Dialog());
     setFixedSize(PageSize);
     setAutoFillBackground(true);
@@ -106,15 +109,9 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
 
 SamplePage::~SamplePage() = default;
 
-void SamplePage::ApplySelection(int category)
+void SamplePage::Refresh()
 {
-    QList<int> filed;
-    const QList<SampleRecord>& catalogue = m_parameters.catalogue;
-    for (qsizetype i = 0; i < catalogue.size(); ++i) {
-        if (CategoryMask::HasCategory(catalogue.at(i).mask, category))
-            filed << int(i);
-    }
-    ListRecords(filed);
+    ListRecords(SelectedRecords());
 }
 
 void SamplePage::ListRecords(const QList<int>& catalogueIndices)
@@ -122,22 +119,14 @@ void SamplePage::ListRecords(const QList<int>& catalogueIndices)
     m_matches.clear();
     // One look into the document folder serves every match of the selection.
     const QSet<QString> present = m_parameters.display == DisplayRule::Numbered
-                                      ? DocumentOpener::PresentSampleDocuments(m_parameters.folder)
+                                      ? m_documents->PresentSampleDocuments(m_parameters.folder)
                                       : QSet<QString>();
     for (int i : catalogueIndices) {
-        const SampleRecord& record = m_parameters.catalogue.at(i);
-        m_matches.append({i, DisplayText(i, record, present), record.pdfName, record.mask});
+        const SampleRecord& record = m_catalogue.at(i);
+        m_matches.append({i, DisplayText(i, record, present), record.pdfName});
     }
     m_pager.Reset(m_matches.count());
     ShowCount(m_matches.count());
-    ShowPosition(0);
-}
-
-void SamplePage::ResetResults()
-{
-    m_matches.clear();
-    m_pager.Clear();
-    ShowCount(0);
     ShowPosition(0);
 }
 
@@ -162,7 +151,7 @@ void SamplePage::ShowPosition(int position)
     m_topButton->setEnabled(top >= 0);
     m_bottomButton->setEnabled(bottom >= 0);
     const auto own = [this](int match) {
-        return m_parameters.catalogue.at(m_matches.at(match).catalogueIndex).text;
+        return m_catalogue.at(m_matches.at(match).catalogueIndex).text;
     };
     const auto show = [&own](SlotDraftControls* controls, int match) {
         if (match >= 0)
@@ -204,6 +193,11 @@ void SamplePage::SetCaption(const QString& caption)
     Announce(m_caption, caption.isEmpty() ? name : name + u'\u3000' + caption);
 }
 
+void SamplePage::SetDocumentOpener(const DocumentOpener* opener)
+{
+    m_documents = opener ? opener : &m_ownDocuments;
+}
+
 void SamplePage::ShowCount(int count)
 {
     const QString text = QStringLiteral("%1 件").arg(count);
@@ -238,7 +232,7 @@ void SamplePage::OpenShown(int match)
         return;
     const QString name = m_matches.at(match).pdfName;
     const DocumentOpener::Result result =
-        DocumentOpener::OpenSampleDocument(m_parameters.folder, name);
+        m_documents->OpenSampleDocument(m_parameters.folder, name);
     if (result != DocumentOpener::Result::Opened)
         emit DocumentFailed(name, result);
 }

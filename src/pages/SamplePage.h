@@ -9,6 +9,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
 class CMyEdit;
 class MultiLineButton;
 class PagerScrollBar;
@@ -16,8 +18,9 @@ class QLabel;
 class SlotDraftControls;
 
 // What every page shares: the header with the selection caption and the count, the
-// two sample slots, the pager and the two PDF buttons. A page states its parameters
-// and adds its own selector; a selector ends in ApplySelection (or ListRecords).
+// two sample slots, the pager and the two PDF buttons. A page states its parameters,
+// adds its own selector and keeps what the user has selected; the records it lists
+// are always those the catalogue core picks for that selection (SelectedRecords).
 class SamplePage : public QWidget
 {
     Q_OBJECT
@@ -30,9 +33,10 @@ public:
 
     struct Parameters
     {
-        QColor colour;                 // behind the selector column
-        QString folder;                // document sub-folder of the samples
-        QList<SampleRecord> catalogue; // in the order matches are listed
+        QColor colour;  // behind the selector column
+        QString folder; // document sub-folder of the samples
+        // In the order matches are listed; the folder's compiled-in catalogue when unset.
+        std::optional<QList<SampleRecord>> catalogue;
         DisplayRule display = DisplayRule::Text;
         int topButtonY = 203;     // dialog units; the numbered pages sit it lower
         QList<QRect> extraBlocks; // further block-coloured rectangles, pixels
@@ -46,17 +50,18 @@ public:
     SamplePage(Parameters parameters, QWidget* parent);
     ~SamplePage() override;
 
-    // Lists the records filed under one category and shows the first two.
-    void ApplySelection(int category);
-    // Lists the records at `catalogueIndices` (catalogue order) and shows the first two.
-    void ListRecords(const QList<int>& catalogueIndices);
-    // No selection: nothing listed, nothing to page.
-    void ResetResults();
+    // Lists afresh what the page's selection selects and shows the first two.
+    void Refresh();
     // Moves the pager to `position` (kept within range) and fills both slots from it.
     void ShowPosition(int position);
     void SetCaption(const QString& caption);
+    // Where the PDF buttons look for documents and how they hand them over: the
+    // window lends its own opener; until then the page uses one of its own.
+    void SetDocumentOpener(const DocumentOpener* opener);
+    const DocumentOpener& Documents() const { return *m_documents; }
 
     const Parameters& parameters() const { return m_parameters; }
+    const QList<SampleRecord>& Catalogue() const { return m_catalogue; }
     // The colour of this page's tab, which its arrows and banners share.
     QColor TabColour() const;
     // This page's title banner text.
@@ -83,6 +88,10 @@ signals:
     void AddToDraft(const QString& text);
 
 protected:
+    // Catalogue indices, in catalogue order, of the records the page's current
+    // selection lists: what the catalogue core answers for it.
+    virtual QList<int> SelectedRecords() const = 0;
+
     // Places a picture label (title banner, heading) at its natural size.
     QLabel* AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName);
 
@@ -91,6 +100,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void ListRecords(const QList<int>& catalogueIndices);
     QString DisplayText(int position, const SampleRecord& record,
                         const QSet<QString>& present) const;
     void ShowCount(int count);
@@ -100,6 +110,9 @@ private:
     void OpenShown(int match);
 
     Parameters m_parameters;
+    QList<SampleRecord> m_catalogue;
+    DocumentOpener m_ownDocuments;
+    const DocumentOpener* m_documents = &m_ownDocuments;
     MatchList m_matches;
     ResultPager m_pager;
 

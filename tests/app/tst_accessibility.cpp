@@ -3,6 +3,7 @@
 // count spoken when it changes.
 #include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "CheckGroup.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
@@ -83,6 +84,8 @@ private slots:
     void everyVisibleControlIsNamed_data();
     void everyVisibleControlIsNamed();
     void checkBoxesSpeakTheirCaptionAndTick();
+    void tickingThroughTheActionDoesWhatAClickDoes_data();
+    void tickingThroughTheActionDoesWhatAClickDoes();
     void controlsHaveTheirRoleAndName_data();
     void controlsHaveTheirRoleAndName();
     void pressingALabelOpensItsMenu_data();
@@ -96,7 +99,7 @@ private slots:
 
 private:
     QAccessibleInterface* Root() const { return QAccessible::queryAccessibleInterface(m_window); }
-    SamplePage* Page() const { return m_window->Page(0); }
+    CategoryPage* Page() const { return qobject_cast<CategoryPage*>(m_window->Page(0)); }
     FieldSelector* Selector() const { return Page()->findChild<FieldSelector*>(); }
 
     QTemporaryDir m_documents;
@@ -109,11 +112,6 @@ void TestAccessibility::initTestCase()
     QVERIFY(m_documents.isValid());
     QFile guide(m_documents.filePath(QStringLiteral("riyou.pdf")));
     QVERIFY(guide.open(QIODevice::WriteOnly));
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
-        m_opened << url;
-        return true;
-    });
     QAccessible::installUpdateHandler(RecordUpdate);
     QAccessible::setActive(true);
 }
@@ -123,6 +121,11 @@ void TestAccessibility::init()
     m_opened.clear();
     NameChanges().clear();
     m_window = new Ctavoru_2Dlg;
+    m_window->Documents().SetDocumentFolder(m_documents.path());
+    m_window->Documents().SetLauncher([this](const QUrl& url) {
+        m_opened << url;
+        return true;
+    });
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
@@ -186,13 +189,38 @@ void TestAccessibility::checkBoxesSpeakTheirCaptionAndTick()
         QCOMPARE(node->text(QAccessible::Name), CheckGroup::BoxAt(p).caption);
         QVERIFY(!node->state().checked);
     }
-    // Ticking through the accessible action does what a click does.
-    QAccessibleInterface* first = Find(Root(), page->Box(0));
-    QAccessibleActionInterface* actions = first->actionInterface();
-    QVERIFY(actions);
-    actions->doAction(QAccessibleActionInterface::toggleAction());
-    QVERIFY(first->state().checked);
-    QVERIFY(page->Box(0)->isChecked());
+}
+
+void TestAccessibility::tickingThroughTheActionDoesWhatAClickDoes_data()
+{
+    QTest::addColumn<QList<int>>("ids");
+    QTest::newRow("one humanities box narrows its group") << QList<int>{1003};
+    QTest::newRow("two humanities boxes") << QList<int>{1003, 1007};
+    QTest::newRow("a character box locks the others") << QList<int>{1018};
+    QTest::newRow("ticked and unticked again") << QList<int>{1003, 1003};
+    QTest::newRow("emptying a group starts over") << QList<int>{1030, 1031, 1030, 1031};
+}
+
+void TestAccessibility::tickingThroughTheActionDoesWhatAClickDoes()
+{
+    QFETCH(QList<int>, ids);
+    m_window->TabBar()->setCurrentIndex(1);
+    auto* page = qobject_cast<CDlgTabKomoku2*>(m_window->Page(1));
+    QVERIFY(page);
+    CDlgTabKomoku2 clicked;
+    for (int id : ids) {
+        const int p = CheckGroup::PositionOf(id);
+        QAccessibleInterface* node = Find(Root(), page->Box(p));
+        QVERIFY(node && node->actionInterface());
+        node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        clicked.Box(p)->click();
+    }
+    QCOMPARE(page->CountLabel()->text(), clicked.CountLabel()->text());
+    QCOMPARE(page->TopSlot()->SampleText(), clicked.TopSlot()->SampleText());
+    for (int p = 0; p < CheckGroup::BoxCount; ++p) {
+        QCOMPARE(page->Box(p)->isChecked(), clicked.Box(p)->isChecked());
+        QCOMPARE(page->Box(p)->isEnabled(), clicked.Box(p)->isEnabled());
+    }
 }
 
 void TestAccessibility::controlsHaveTheirRoleAndName_data()
@@ -314,8 +342,7 @@ void TestAccessibility::countChangesAreAnnounced()
     QAccessibleInterface* caption = Find(Root(), Page()->CaptionLabel());
     QVERIFY(count && caption);
     NameChanges().clear();
-    Page()->SetCaption(FieldTable::Caption(0));
-    Page()->ApplySelection(0);
+    Page()->Choose(0);
     QCOMPARE(count->text(QAccessible::Name), QStringLiteral("該当件数 3 件"));
     QCOMPARE(caption->text(QAccessible::Name),
              QStringLiteral("選択中の分類　文学部　＞　文学分野"));
@@ -327,11 +354,11 @@ void TestAccessibility::countChangesAreAnnounced()
     }
 
     NameChanges().clear();
-    Page()->ApplySelection(1);
+    Page()->Choose(1);
     QCOMPARE(count->text(QAccessible::Name), QStringLiteral("該当件数 3 件"));
     if (QAccessible::isActive())
         QCOMPARE(NameChanges().count(Page()->CountLabel()), 0);
-    Page()->ApplySelection(3);
+    Page()->Choose(3);
     QCOMPARE(count->text(QAccessible::Name), QStringLiteral("該当件数 0 件"));
     if (QAccessible::isActive())
         QCOMPARE(NameChanges().count(Page()->CountLabel()), 1);
@@ -343,9 +370,9 @@ void TestAccessibility::pdfButtonsFollowTheSlots()
     QAccessibleInterface* bottom = Find(Root(), Page()->BottomButton());
     QVERIFY(top && bottom);
     QVERIFY(top->state().disabled && bottom->state().disabled);
-    Page()->ApplySelection(0);
+    Page()->Choose(0);
     QVERIFY(!top->state().disabled && !bottom->state().disabled);
-    Page()->ApplySelection(45); // a field without samples
+    Page()->Choose(45); // a field without samples
 
     QVERIFY(top->state().disabled && bottom->state().disabled);
 }
@@ -362,7 +389,7 @@ void TestAccessibility::guideLinkOpensTheGuide()
 
 void TestAccessibility::deskWorksThroughTheScreenReader()
 {
-    Page()->ApplySelection(0);
+    Page()->Choose(0);
     SlotDraftControls* top = Page()->TopDraftControls();
     QAccessibleInterface* count = Find(Root(), top->CountLabel());
     QVERIFY(count);

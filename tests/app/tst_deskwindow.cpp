@@ -3,6 +3,7 @@
 // The writing desk in the main window: one draft on every tab, the editing keys inside
 // it, a failed save told in the window, and the question before closing.
 #include "CDlgTabKomoku2.h"
+#include "CategoryPage.h"
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
@@ -26,7 +27,7 @@ using Choice = ExitQuestion::Choice;
 QString Own(SamplePage* page, bool top)
 {
     const int match = top ? page->Pager().topMatch() : page->Pager().bottomMatch();
-    return page->parameters().catalogue.at(page->Matches().at(match).catalogueIndex).text;
+    return page->Catalogue().at(page->Matches().at(match).catalogueIndex).text;
 }
 
 } // namespace
@@ -78,7 +79,7 @@ void TestDeskWindow::cleanup()
 void TestDeskWindow::oneDraftOnEveryTab()
 {
     SamplePage* first = m_window->Page(0);
-    first->ApplySelection(0);
+    qobject_cast<CategoryPage*>(first)->Choose(0);
     QStringList expected{Own(first, true), Own(first, false)};
     QTest::mouseClick(first->TopDraftControls()->AddButton(), Qt::LeftButton);
     QTest::mouseClick(first->BottomDraftControls()->AddButton(), Qt::LeftButton);

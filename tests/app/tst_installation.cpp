@@ -95,16 +95,17 @@ void TestInstallation::openerFindsInstalledDocuments()
     const QString folder = DocumentOpener::LocateDocumentFolder(Installed(QStringLiteral("bin")));
     QCOMPARE(folder, QDir::cleanPath(Installed(QStringLiteral("share/kiravelo"))));
 
-    DocumentOpener::SetDocumentFolder(folder);
+    DocumentOpener opener;
+    opener.SetDocumentFolder(folder);
     QList<QUrl> opened;
-    DocumentOpener::SetLauncher([&opened](const QUrl& url) {
+    opener.SetLauncher([&opened](const QUrl& url) {
         opened << url;
         return true;
     });
     QList<QUrl> expected;
     for (const CatalogueData::Catalogue& catalogue : CatalogueData::All()) {
         for (const SampleRecord& record : catalogue.records) {
-            QCOMPARE(DocumentOpener::OpenSampleDocument(catalogue.folder, record.pdfName),
+            QCOMPARE(opener.OpenSampleDocument(catalogue.folder, record.pdfName),
                      DocumentOpener::Result::Opened);
             expected << QUrl::fromLocalFile(
                 Installed(QStringLiteral("share/kiravelo/bunrei_pdf/%1/%2")
@@ -112,7 +113,7 @@ void TestInstallation::openerFindsInstalledDocuments()
         }
     }
     QVERIFY(!expected.isEmpty());
-    QCOMPARE(DocumentOpener::OpenUsageGuide(), DocumentOpener::Result::Opened);
+    QCOMPARE(opener.OpenUsageGuide(), DocumentOpener::Result::Opened);
     expected << QUrl::fromLocalFile(Installed(QStringLiteral("share/kiravelo/riyou.pdf")));
     QCOMPARE(opened, expected);
 }

@@ -1,18 +1,21 @@
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
+#include "FieldSelector.h"
 #include "FieldTable.h"
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
-#include "SamplePage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -51,6 +54,10 @@ private slots:
     void tabsArePaintedInTheirColours_data();
     void tabsArePaintedInTheirColours();
     void usageGuideOpensOrTellsWhy();
+    void doubleClickIsOneClick_data();
+    void doubleClickIsOneClick();
+    void noticeGoesAwayByItself();
+    void noticeStaysAboveALaterPage();
 
 private:
     void VerifyOnlyVisible(int tab);
@@ -63,12 +70,12 @@ private:
 void TestMainWindow::init()
 {
     m_handed.clear();
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
+    m_window = new Ctavoru_2Dlg;
+    m_window->Documents().SetDocumentFolder(m_documents.path());
+    m_window->Documents().SetLauncher([this](const QUrl& url) {
         m_handed << url;
         return true;
     });
-    m_window = new Ctavoru_2Dlg;
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
@@ -121,9 +128,8 @@ void TestMainWindow::exactlyOneVisiblePage()
 
 void TestMainWindow::pageKeepsItsStateAcrossSwitches()
 {
-    SamplePage* page = m_window->Page(0);
-    page->SetCaption(FieldTable::Caption(2));
-    page->ApplySelection(2);
+    auto* page = qobject_cast<CategoryPage*>(m_window->Page(0));
+    page->Choose(2);
     page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     const QString top = page->TopSlot()->SampleText();
     QCOMPARE(page->Pager().position(), 1);
@@ -174,9 +180,8 @@ void TestMainWindow::keysThatDoNothing()
 {
     QFETCH(int, key);
     QFETCH(QString, focus);
-    SamplePage* page = m_window->Page(0);
-    page->SetCaption(FieldTable::Caption(0));
-    page->ApplySelection(0);
+    auto* page = qobject_cast<CategoryPage*>(m_window->Page(0));
+    page->Choose(0);
     QWidget* target = m_window->findChild<QWidget*>(focus);
     QVERIFY(target);
     target->setFocus();
@@ -275,6 +280,56 @@ void TestMainWindow::usageGuideOpensOrTellsWhy()
     QCOMPARE(m_handed.first().toLocalFile(),
              QDir(m_documents.path()).filePath(QStringLiteral("riyou.pdf")));
     QVERIFY(!m_window->Notice()->isVisible());
+}
+
+void TestMainWindow::doubleClickIsOneClick_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("usage guide") << QStringLiteral("guide");
+    QTest::newRow("faculty label") << QStringLiteral("label");
+    QTest::newRow("faculty arrow") << QStringLiteral("arrow");
+}
+
+void TestMainWindow::doubleClickIsOneClick()
+{
+    QFETCH(QString, target);
+    QFile file(QDir(m_documents.path()).filePath(QStringLiteral("riyou.pdf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const FieldSelector* selector = m_window->Page(0)->findChild<FieldSelector*>();
+    const int direct = 11; // 医学・歯学部: its one field is taken at once
+    ClickableLabel* label = target == QStringLiteral("guide")   ? m_window->GuideLink()
+                            : target == QStringLiteral("label") ? selector->Label(direct)
+                                                                : selector->Arrow(direct);
+    QSignalSpy clicks(label, &ClickableLabel::clicked);
+    // Through the window system, which turns the second press into a double click.
+    QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {},
+                       label->mapTo(m_window, label->rect().center()));
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(m_handed.size(), target == QStringLiteral("guide") ? 1 : 0);
+}
+
+void TestMainWindow::noticeGoesAwayByItself()
+{
+    m_window->ReportDocumentFailure(QStringLiteral("riyou.pdf"), DocumentOpener::Result::Missing);
+    NoticeBar* notice = m_window->Notice();
+    QVERIFY(notice->isVisible());
+    auto* timer = notice->findChild<QTimer*>(QStringLiteral("noticeTimer"));
+    QVERIFY(timer && timer->isActive() && timer->isSingleShot());
+    QCOMPARE(timer->interval(), 8000);
+    QVERIFY(timer->remainingTime() > 7000);
+    timer->start(0); // the eight seconds, without waiting them out
+    QTRY_VERIFY(!notice->isVisible());
+}
+
+void TestMainWindow::noticeStaysAboveALaterPage()
+{
+    m_window->ReportDocumentFailure(QStringLiteral("riyou.pdf"), DocumentOpener::Result::Missing);
+    // Built while the notice shows: it must not cover it.
+    m_window->TabBar()->setCurrentIndex(3);
+    NoticeBar* notice = m_window->Notice();
+    QVERIFY(notice->geometry().intersects(m_window->Page(3)->geometry()));
+    QCOMPARE(m_window->childAt(notice->geometry().center()), notice);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -38,6 +38,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -412,6 +413,11 @@ public:
             ++m_asked;
             return ExitQuestion::Choice::Discard;
         });
+        m_window->Documents().SetDocumentFolder(documents);
+        m_window->Documents().SetLauncher([](const QUrl& url) {
+            Launches().opened << url;
+            return true;
+        });
         const char* folders[] = {"koumoku1", "koumoku2", "gakubu", "jiko"};
         for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
             PageModel model;
@@ -650,8 +656,8 @@ QString Session::Apply(const Action& action)
         break;
     case Kind::Wheel: {
         const int delta = WheelDeltas[action.a % std::size(WheelDeltas)];
-        // Where the pointer is decides who gets the wheel: a slot scrolls its own text,
-        // everything else on the page hands it on to the page.
+        // Where the pointer is decides who gets the wheel: a slot scrolls its own text
+        // while it is longer than the box; everything else hands it on to the page.
         QWidget* targets[] = {page,
                               bar,
                               page->TopButton(),
@@ -663,10 +669,12 @@ QString Session::Apply(const Action& action)
         QWidget* target = targets[action.b % std::size(targets)];
         const bool sideways = action.b == 7;
         const QPoint angle = sideways ? QPoint(delta == 0 ? 120 : delta, 0) : QPoint(0, delta);
+        const auto keeps = [target](CMyEdit* slot) {
+            return target == slot->viewport() && slot->verticalScrollBar()->maximum() > 0;
+        };
+        const bool slotKeepsIt = keeps(page->TopSlot()) || keeps(page->BottomSlot());
         SendWheel(target, angle);
-        const bool inSlot =
-            target == page->TopSlot()->viewport() || target == page->BottomSlot()->viewport();
-        if (!inSlot && !sideways && model.pagerEnabled)
+        if (!slotKeepsIt && !sideways && model.pagerEnabled)
             model.Move(model.position + (delta < 0 ? 1 : -1));
         break;
     }
@@ -1210,17 +1218,10 @@ void TestMarathon::initTestCase()
             QVERIFY(pdf.open(QIODevice::WriteOnly));
         }
     }
-    DocumentOpener::SetDocumentFolder(root);
-    DocumentOpener::SetLauncher([](const QUrl& url) {
-        Launches().opened << url;
-        return true;
-    });
 }
 
 void TestMarathon::cleanupTestCase()
 {
-    DocumentOpener::SetLauncher([](const QUrl&) { return false; });
-    DocumentOpener::SetDocumentFolder(QString());
     qInstallMessageHandler(TestLogger());
 }
 

@@ -8,6 +8,7 @@
 // that starts the application exactly as the program's main() does and then plays a
 // scripted session on the real window, ending with the exit button.
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "CatalogueData.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
@@ -88,8 +89,8 @@ void PlayDeskSession(Ctavoru_2Dlg& window, bool* asked)
         *asked = true;
         return ExitQuestion::Choice::Discard;
     });
-    SamplePage* page = window.Page(0);
-    page->ApplySelection(0);
+    auto* page = qobject_cast<CategoryPage*>(window.Page(0));
+    page->Choose(0);
     WritingDesk* desk = window.Desk();
     QTest::mouseClick(page->TopDraftControls()->AddButton(), Qt::LeftButton);
     QTest::mouseClick(window.TabBar(), Qt::LeftButton, {}, window.TabBar()->tabRect(1).center());
@@ -114,9 +115,9 @@ int RunSession(int argc, char* argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("KiraveloVer2"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
     QApplication::setDesktopFileName(QStringLiteral("kiravelo"));
-    DocumentOpener::SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
 
     Ctavoru_2Dlg window;
+    window.Documents().SetDocumentFolder(qEnvironmentVariable(DocumentsVariable));
     bool asked = false;
     const bool desk = qEnvironmentVariable(SessionVariable) == QStringLiteral("desk");
     QTimer::singleShot(0, &window, [&window, desk, &asked] {

@@ -1,4 +1,5 @@
 #include "CategoryMask.h"
+#include "CategorySelection.h"
 
 #include <QTest>
 
@@ -10,6 +11,8 @@ private slots:
     void single();
     void allTicked_data();
     void allTicked();
+    void selectionLists_data();
+    void selectionLists();
 };
 
 void TestCategoryMask::single_data()
@@ -69,6 +72,28 @@ void TestCategoryMask::allTicked()
     QFETCH(QString, mask);
     QFETCH(QString, selection);
     QTEST(CategoryMask::MatchesAllTicked(mask, selection), "matches");
+}
+
+void TestCategoryMask::selectionLists_data()
+{
+    QTest::addColumn<int>("category");
+    QTest::addColumn<QList<int>>("indices");
+    QTest::newRow("nothing chosen lists nothing") << -1 << QList<int>{};
+    QTest::newRow("first position, catalogue order") << 0 << QList<int>{0, 2};
+    QTest::newRow("short and stray masks left out") << 2 << QList<int>{3};
+    QTest::newRow("no record filed") << 5 << QList<int>{};
+}
+
+void TestCategoryMask::selectionLists()
+{
+    QFETCH(int, category);
+    const QList<SampleRecord> catalogue = {{{}, QStringLiteral("100"), {}},
+                                           {{}, QStringLiteral("01"), {}},
+                                           {{}, QStringLiteral("11x"), {}},
+                                           {{}, QStringLiteral("0011"), {}}};
+    const CategorySelection selection =
+        category < 0 ? CategorySelection() : CategorySelection(category);
+    QTEST(selection.Matches(catalogue), "indices");
 }
 
 QTEST_APPLESS_MAIN(TestCategoryMask)

@@ -27,6 +27,14 @@ QStringList CatalogueMasks()
     return masks;
 }
 
+QList<SampleRecord> RecordsOf(const QStringList& masks)
+{
+    QList<SampleRecord> records;
+    for (const QString& mask : masks)
+        records.append({QString(), mask, QString()});
+    return records;
+}
+
 QString Describe(const TickReference& expected, const CheckSelection& actual)
 {
     QString s = QStringLiteral("expected ticks %1 enabled ").arg(expected.Selection());
@@ -67,7 +75,8 @@ void tst_checkselection::randomClicks()
     QFETCH(quint32, seed);
     QRandomGenerator random(seed);
     TickReference expected(masks);
-    CheckSelection actual(masks);
+    const QList<SampleRecord> catalogue = RecordsOf(masks);
+    CheckSelection actual;
 
     for (int step = 0; step < 400; ++step) {
         const int target = int(random.bounded(CheckGroup::BoxCount + 1));
@@ -79,7 +88,7 @@ void tst_checkselection::randomClicks()
             // As the page does: a disabled box takes no click; an enabled one flips.
             if (actual.IsEnabled(target)) {
                 actual.SetTicked(target, !actual.IsTicked(target));
-                actual.OnTickChanged(CheckGroup::BoxAt(target).group);
+                actual.OnTickChanged(CheckGroup::BoxAt(target).group, catalogue);
             }
         }
         const QByteArray where = QStringLiteral("step %1 (target %2): %3")
@@ -90,26 +99,29 @@ void tst_checkselection::randomClicks()
         QVERIFY2(actual.BuildSelectionMask() == expected.Selection(), where.constData());
         for (int p = 0; p < CheckGroup::BoxCount; ++p)
             QVERIFY2(actual.IsEnabled(p) == expected.enabled[p], where.constData());
-        QVERIFY2(actual.Matches() == expected.matches, where.constData());
+        QVERIFY2(actual.Matches(catalogue) == expected.matches, where.constData());
     }
 }
 
 void tst_checkselection::disabledTickStillCounts()
 {
     // A character tick locks the humanities group, ticks included.
-    CheckSelection selection(CatalogueMasks());
+    const QList<SampleRecord> catalogue = RecordsOf(CatalogueMasks());
+    CheckSelection selection;
     selection.SetTicked(0, true);
-    QCOMPARE(selection.OnTickChanged(CheckGroup::HumanitiesAcademics),
+    QCOMPARE(selection.OnTickChanged(CheckGroup::HumanitiesAcademics, catalogue),
              CheckSelection::Outcome::Show);
-    QCOMPARE(selection.Matches(), QList<int>({0, 2, 3, 4, 5}));
+    QCOMPARE(selection.Matches(catalogue), QList<int>({0, 2, 3, 4, 5}));
     selection.SetTicked(14, true);
-    QCOMPARE(selection.OnTickChanged(CheckGroup::Character), CheckSelection::Outcome::Show);
+    QCOMPARE(selection.OnTickChanged(CheckGroup::Character, catalogue),
+             CheckSelection::Outcome::Show);
     QVERIFY(selection.IsTicked(0));
     QVERIFY(!selection.IsEnabled(0));
     QCOMPARE(selection.BuildSelectionMask(), QStringLiteral("100000000000001000000000000000"));
-    QCOMPARE(selection.Matches(), QList<int>());
+    QCOMPARE(selection.Matches(catalogue), QList<int>());
     selection.SetTicked(14, false);
-    QCOMPARE(selection.OnTickChanged(CheckGroup::Character), CheckSelection::Outcome::Reset);
+    QCOMPARE(selection.OnTickChanged(CheckGroup::Character, catalogue),
+             CheckSelection::Outcome::Reset);
     QVERIFY(selection.IsTicked(0));
     QVERIFY(selection.IsEnabled(0));
 }

@@ -7,37 +7,12 @@ class TestFieldTable : public QObject
 {
     Q_OBJECT
 private slots:
-    void commandToField_data();
-    void commandToField();
     void captions_data();
     void captions();
     void everyFieldOnceInFacultyOrder();
     void facultyMenus_data();
     void facultyMenus();
-    void controlsToFaculties();
 };
-
-void TestFieldTable::commandToField_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<int>("field");
-    QTest::newRow("first") << 32815 << 0;
-    QTest::newRow("last before the first direct faculty") << 32847 << 32;
-    QTest::newRow("看護学分野 skips 33") << 32848 << 34;
-    QTest::newRow("生活科学分野") << 32855 << 41;
-    QTest::newRow("文系全般 skips 42") << 32856 << 43;
-    QTest::newRow("last") << 32858 << 45;
-    QTest::newRow("情報工学分野") << 32840 << 25;
-    QTest::newRow("below the range") << 32814 << -1;
-    QTest::newRow("above the range") << 32859 << -1;
-    QTest::newRow("no command") << 0 << -1;
-}
-
-void TestFieldTable::commandToField()
-{
-    QFETCH(int, command);
-    QTEST(FieldTable::FieldForCommand(command), "field");
-}
 
 void TestFieldTable::captions_data()
 {
@@ -84,7 +59,6 @@ void TestFieldTable::everyFieldOnceInFacultyOrder()
             } else {
                 QVERIFY(!commands.contains(f.commandId));
                 commands.insert(f.commandId);
-                QCOMPARE(FieldTable::FieldForCommand(f.commandId), field);
             }
         }
     }
@@ -120,24 +94,14 @@ void TestFieldTable::facultyMenus()
     QFETCH(int, labelId);
     QFETCH(int, menuId);
     QFETCH(QStringList, fields);
-    const int faculty = FieldTable::FacultyForControl(labelId);
-    QVERIFY(faculty >= 0);
+    int faculty = 0;
+    while (FieldTable::faculties().at(faculty).labelId != labelId)
+        ++faculty;
     QCOMPARE(FieldTable::faculties().at(faculty).menuId, menuId);
     QStringList names;
     for (int field : FieldTable::faculties().at(faculty).fields)
         names << FieldTable::fields().at(field).name;
     QCOMPARE(names, fields);
-}
-
-void TestFieldTable::controlsToFaculties()
-{
-    // A label and its arrow lead to the same faculty.
-    QCOMPARE(FieldTable::FacultyForControl(1003), FieldTable::FacultyForControl(1029));
-    QCOMPARE(FieldTable::FacultyForControl(1001), 0);
-    QCOMPARE(FieldTable::FacultyForControl(1025), 0);
-    QCOMPARE(FieldTable::FacultyForControl(1042), 15);
-    QCOMPARE(FieldTable::FacultyForControl(1017), -1);
-    QCOMPARE(FieldTable::FacultyForControl(1026), -1);
 }
 
 QTEST_APPLESS_MAIN(TestFieldTable)

@@ -24,6 +24,7 @@ private slots:
     void doubleClickSelectsEverything_data();
     void doubleClickSelectsEverything();
     void doubleClickOnEmptyBoxTakesFocusOnly();
+    void selectionIsDrawnOnlyWithTheFocus();
     void editingChangesNothing_data();
     void editingChangesNothing();
     void copyGivesWholeSample();
@@ -79,6 +80,31 @@ void TestCMyEdit::doubleClickOnEmptyBoxTakesFocusOnly()
     QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     QVERIFY(m_edit->hasFocus());
     QVERIFY(!m_edit->textCursor().hasSelection());
+}
+
+void TestCMyEdit::selectionIsDrawnOnlyWithTheFocus()
+{
+    m_edit->SetSampleText(Sample);
+    QTest::mouseDClick(m_edit->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
+    QVERIFY(m_edit->hasFocus());
+    // Either highlight the style would draw a selection in.
+    const QList<QColor> highlights = {
+        QApplication::palette().color(QPalette::Active, QPalette::Highlight),
+        QApplication::palette().color(QPalette::Inactive, QPalette::Highlight)};
+    const auto highlighted = [this, &highlights] {
+        const QImage image = m_edit->viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                count += highlights.contains(image.pixelColor(x, y)) ? 1 : 0;
+        }
+        return count;
+    };
+    QVERIFY(highlighted() > 100);
+    m_other->setFocus();
+    QVERIFY(!m_edit->hasFocus());
+    QVERIFY(m_edit->textCursor().hasSelection()); // kept, only not drawn
+    QCOMPARE(highlighted(), 0);
 }
 
 void TestCMyEdit::editingChangesNothing_data()

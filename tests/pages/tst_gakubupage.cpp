@@ -13,7 +13,6 @@ class TestGakubuPage : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void deliveredCatalogueFindsNothing_data();
     void deliveredCatalogueFindsNothing();
     void fieldSelectsItsMaskPosition_data();
@@ -23,6 +22,7 @@ private slots:
 
 private:
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
 };
 
 namespace {
@@ -48,12 +48,7 @@ QList<SampleRecord> OnePerField()
 void TestGakubuPage::initTestCase()
 {
     QVERIFY(m_documents.isValid());
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-}
-
-void TestGakubuPage::cleanupTestCase()
-{
-    DocumentOpener::SetDocumentFolder(QString());
+    m_opener.SetDocumentFolder(m_documents.path());
 }
 
 void TestGakubuPage::deliveredCatalogueFindsNothing_data()
@@ -65,6 +60,7 @@ void TestGakubuPage::deliveredCatalogueFindsNothing()
 {
     QFETCH(int, field);
     CDlgTabGakubu page;
+    page.SetDocumentOpener(&m_opener);
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("0 件"));
     QVERIFY(Choose(page.Selector(), field));
     QCOMPARE(State(&page), NothingFound(FieldTable::Caption(field)));
@@ -79,6 +75,7 @@ void TestGakubuPage::fieldSelectsItsMaskPosition()
 {
     QFETCH(int, field);
     CDlgTabGakubu page(nullptr, OnePerField());
+    page.SetDocumentOpener(&m_opener);
     QVERIFY(Choose(page.Selector(), field));
     QCOMPARE(page.CaptionLabel()->text(), FieldTable::Caption(field));
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("1 件"));
@@ -96,6 +93,7 @@ void TestGakubuPage::arrowDoesWhatItsLabelDoes()
 {
     QFETCH(int, entry);
     CDlgTabGakubu page(nullptr, OnePerField());
+    page.SetDocumentOpener(&m_opener);
     page.show();
     FieldSelector* selector = page.Selector();
 

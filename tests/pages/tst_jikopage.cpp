@@ -33,7 +33,6 @@ class TestJikoPage : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void deliveredCatalogueFindsNothing_data();
     void deliveredCatalogueFindsNothing();
     void facultySelectsItsMaskPosition_data();
@@ -45,17 +44,13 @@ private slots:
 
 private:
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
 };
 
 void TestJikoPage::initTestCase()
 {
     QVERIFY(m_documents.isValid());
-    DocumentOpener::SetDocumentFolder(m_documents.path());
-}
-
-void TestJikoPage::cleanupTestCase()
-{
-    DocumentOpener::SetDocumentFolder(QString());
+    m_opener.SetDocumentFolder(m_documents.path());
 }
 
 void TestJikoPage::deliveredCatalogueFindsNothing_data()
@@ -88,6 +83,7 @@ void TestJikoPage::deliveredCatalogueFindsNothing()
     QFETCH(int, faculty);
     QFETCH(QString, caption);
     CDlgTabJiko page;
+    page.SetDocumentOpener(&m_opener);
     QCOMPARE(page.Selector()->EntryCount(), Faculties);
     QTest::mouseClick(page.Selector()->Label(faculty), Qt::LeftButton);
     QVERIFY(!page.Selector()->OpenMenu());
@@ -111,6 +107,7 @@ void TestJikoPage::facultySelectsItsMaskPosition()
         records << Record(QStringLiteral("jiko"), f, Mask(Faculties, {f}));
     records << Record(QStringLiteral("jiko"), Faculties, QStringLiteral("0１ 0"));
     CDlgTabJiko page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
     QTest::mouseClick(page.Selector()->Label(faculty), Qt::LeftButton);
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("1 件"));
     QCOMPARE(page.TopSlot()->SampleText(), Shown(QStringLiteral("jiko"), faculty, false));
@@ -126,6 +123,7 @@ void TestJikoPage::arrowDoesWhatItsLabelDoes()
 {
     QFETCH(int, faculty);
     CDlgTabJiko page(nullptr, SeveralPerFaculty());
+    page.SetDocumentOpener(&m_opener);
     FieldSelector* selector = page.Selector();
     const int other = (faculty + 7) % Faculties;
 
@@ -150,6 +148,7 @@ void TestJikoPage::selectingAgainReturnsToTheStart()
 {
     QFETCH(bool, againByArrow);
     CDlgTabJiko page(nullptr, SeveralPerFaculty());
+    page.SetDocumentOpener(&m_opener);
     FieldSelector* selector = page.Selector();
     const int faculty = 14; // 芸術学部: five matches
     QTest::mouseClick(selector->Label(faculty), Qt::LeftButton);

@@ -8,10 +8,14 @@
 #include "MultiLineButton.h"
 #include "PagerScrollBar.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +26,22 @@ namespace {
 const QList<SampleRecord>& Records()
 {
     return CatalogueData::ForFolder(QStringLiteral("koumoku1")).records;
+}
+
+// `count` records filed under the first field; those in `longOnes` run far past a slot.
+QList<SampleRecord> FiledUnderFirstField(int count, const QList<int>& longOnes = {})
+{
+    QList<SampleRecord> records;
+    QString mask(FieldTable::FieldCount, u'0');
+    mask[0] = u'1';
+    for (int i = 0; i < count; ++i) {
+        QStringList paragraphs{QStringLiteral("\u3000第%1の文例です。").arg(i + 1)};
+        for (int line = 0; longOnes.contains(i) && line < 40; ++line)
+            paragraphs << QStringLiteral("\u3000続きの段落です。");
+        records.append({paragraphs.join(QStringLiteral("\r\n")), mask,
+                        QStringLiteral("koumoku1_%1.pdf").arg(i + 1)});
+    }
+    return records;
 }
 
 } // namespace
@@ -48,6 +68,10 @@ private slots:
     void dragFollowsTheThumb();
     void clickOnSurfaceFocusesPager();
     void missingDocumentIsReported();
+    void screenReaderMovesThePager_data();
+    void screenReaderMovesThePager();
+    void wheelOverASlot_data();
+    void wheelOverASlot();
 
 private:
     // Chooses `field` the way a user does: its faculty's label, then its menu item.
@@ -57,24 +81,26 @@ private:
 
     CDlgTabKomoku1* m_page = nullptr;
     QTemporaryDir m_documents;
+    DocumentOpener m_opener;
     QList<QUrl> m_handed;
 };
 
 void TestKomoku1Page::init()
 {
     m_handed.clear();
-    DocumentOpener::SetDocumentFolder(m_documents.path());
+    m_opener.SetDocumentFolder(m_documents.path());
     QDir(m_documents.path()).mkpath(QStringLiteral("bunrei_pdf/koumoku1"));
     for (const SampleRecord& r : Records()) {
         QFile f(
             QDir(m_documents.path()).filePath(QStringLiteral("bunrei_pdf/koumoku1/") + r.pdfName));
         QVERIFY(f.open(QIODevice::WriteOnly));
     }
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
+    m_opener.SetLauncher([this](const QUrl& url) {
         m_handed << url;
         return true;
     });
     m_page = new CDlgTabKomoku1;
+    m_page->SetDocumentOpener(&m_opener);
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page));
 }
@@ -376,6 +402,71 @@ void TestKomoku1Page::missingDocumentIsReported()
     QTest::mouseClick(m_page->BottomButton(), Qt::LeftButton);
     QCOMPARE(m_handed.size(), 1);
     QCOMPARE(failed.size(), 1);
+}
+
+void TestKomoku1Page::screenReaderMovesThePager_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("position");
+    QTest::newRow("into the middle") << 2 << 2;
+    QTest::newRow("to the last two") << 4 << 4;
+    QTest::newRow("past the end") << 9 << 4;
+}
+
+void TestKomoku1Page::screenReaderMovesThePager()
+{
+    QFETCH(int, value);
+    QFETCH(int, position);
+    const QList<SampleRecord> records = FiledUnderFirstField(6);
+    CDlgTabKomoku1 page(nullptr, records);
+    page.SetDocumentOpener(&m_opener);
+    page.Choose(0);
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(page.ScrollBar());
+    QVERIFY(bar && bar->valueInterface());
+    // There, and back to the second match: slots, names and thumb follow each time.
+    for (const auto& [set, expected] : {std::pair{value, position}, std::pair{1, 1}}) {
+        bar->valueInterface()->setCurrentValue(set);
+        QCOMPARE(page.Pager().position(), expected);
+        QCOMPARE(page.ScrollBar()->value(), expected);
+        QCOMPARE(page.TopSlot()->SampleText(), records.at(expected).text);
+        QCOMPARE(page.BottomSlot()->SampleText(), records.at(expected + 1).text);
+        QCOMPARE(page.TopPdfName(), records.at(expected).pdfName);
+        QCOMPARE(page.BottomPdfName(), records.at(expected + 1).pdfName);
+    }
+}
+
+void TestKomoku1Page::wheelOverASlot_data()
+{
+    QTest::addColumn<bool>("bottom");
+    QTest::addColumn<bool>("longText");
+    QTest::addColumn<int>("position");
+    QTest::newRow("short top sample: the page turns") << false << false << 1;
+    QTest::newRow("short bottom sample: the page turns") << true << false << 1;
+    QTest::newRow("long top sample scrolls itself") << false << true << 0;
+    QTest::newRow("long bottom sample scrolls itself") << true << true << 0;
+}
+
+void TestKomoku1Page::wheelOverASlot()
+{
+    QFETCH(bool, bottom);
+    QFETCH(bool, longText);
+    QFETCH(int, position);
+    QApplication::setWheelScrollLines(3);
+    CDlgTabKomoku1 page(nullptr, FiledUnderFirstField(4, {longText ? int(bottom) : -1}));
+    page.SetDocumentOpener(&m_opener);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    page.Choose(0);
+    CMyEdit* slot = bottom ? page.BottomSlot() : page.TopSlot();
+    QWidget* viewport = slot->viewport();
+    const QPointF at = viewport->rect().center();
+    QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    // As the window system delivers it: only such an event travels on to the parent.
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(viewport, &event);
+    QCOMPARE(page.Pager().position(), position);
+    QCOMPARE(slot->verticalScrollBar()->value() > 0, longText);
 }
 
 QTEST_MAIN(TestKomoku1Page)

@@ -1,5 +1,6 @@
 #include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
+#include "CatalogueData.h"
 #include "CheckGroup.h"
 #include "MultiLineButton.h"
 #include "PagerScrollBar.h"

@@ -32,11 +32,16 @@ PageKind Kind(const QString& folder)
                                               : PageKind{folder, 15, 78};
 }
 
-std::unique_ptr<SamplePage> MakePage(const QString& folder, QList<SampleRecord> catalogue)
+std::unique_ptr<SamplePage> MakePage(const QString& folder, QList<SampleRecord> catalogue,
+                                     const DocumentOpener& documents)
 {
+    std::unique_ptr<SamplePage> page;
     if (folder == QStringLiteral("gakubu"))
-        return std::make_unique<CDlgTabGakubu>(nullptr, std::move(catalogue));
-    return std::make_unique<CDlgTabJiko>(nullptr, std::move(catalogue));
+        page = std::make_unique<CDlgTabGakubu>(nullptr, std::move(catalogue));
+    else
+        page = std::make_unique<CDlgTabJiko>(nullptr, std::move(catalogue));
+    page->SetDocumentOpener(&documents);
+    return page;
 }
 
 FieldSelector* SelectorOf(SamplePage* page)
@@ -91,6 +96,7 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_documents;
+    DocumentOpener m_opener;
     QString m_startFolder;
 };
 
@@ -104,14 +110,13 @@ void TestNumberedPages::init()
 {
     m_documents = std::make_unique<QTemporaryDir>();
     QVERIFY(m_documents->isValid());
-    DocumentOpener::SetDocumentFolder(m_documents->path());
+    m_opener = DocumentOpener();
+    m_opener.SetDocumentFolder(m_documents->path());
 }
 
 void TestNumberedPages::cleanup()
 {
     QDir::setCurrent(m_startFolder);
-    DocumentOpener::SetDocumentFolder(QString());
-    DocumentOpener::SetLauncher([](const QUrl&) { return false; });
     m_documents.reset();
 }
 
@@ -152,7 +157,7 @@ void TestNumberedPages::numberedByCataloguePosition()
     QFETCH(QString, top);
     QFETCH(QString, bottom);
 
-    auto page = MakePage(folder, Catalogue(Kind(folder), 14, category, filed));
+    auto page = MakePage(folder, Catalogue(Kind(folder), 14, category, filed), m_opener);
     QVERIFY(Choose(SelectorOf(page.get()), category));
     QCOMPARE(page->CountLabel()->text(), QStringLiteral("2 件"));
     QCOMPARE(page->TopSlot()->SampleText(), top);
@@ -192,9 +197,10 @@ void TestNumberedPages::missingPdfNamedWhereTheButtonLooks()
                                                                           : elsewhere.path()));
 
     const int category = 3;
-    auto page = MakePage(folder, Catalogue(Kind(folder), 6, category, {0, 1, 2, 3, 4, 5}));
+    auto page =
+        MakePage(folder, Catalogue(Kind(folder), 6, category, {0, 1, 2, 3, 4, 5}), m_opener);
     QList<QUrl> opened;
-    DocumentOpener::SetLauncher([&opened](const QUrl& url) {
+    m_opener.SetLauncher([&opened](const QUrl& url) {
         opened << url;
         return true;
     });
@@ -245,9 +251,9 @@ void TestNumberedPages::emptyPdfName()
 
     QList<SampleRecord> catalogue = Catalogue(kind, 3, 1, {2});
     catalogue[2].pdfName.clear();
-    auto page = MakePage(folder, catalogue);
+    auto page = MakePage(folder, catalogue, m_opener);
     bool launched = false;
-    DocumentOpener::SetLauncher([&launched](const QUrl&) { return launched = true; });
+    m_opener.SetLauncher([&launched](const QUrl&) { return launched = true; });
     QSignalSpy failed(page.get(), &SamplePage::DocumentFailed);
 
     QVERIFY(Choose(SelectorOf(page.get()), 1));
@@ -294,7 +300,7 @@ void TestNumberedPages::pagesToTheLastTwo()
     }
     QCOMPARE(filed.size(), matches);
     const int category = 9;
-    auto page = MakePage(folder, Catalogue(kind, kind.capacity, category, filed));
+    auto page = MakePage(folder, Catalogue(kind, kind.capacity, category, filed), m_opener);
     QVERIFY(Choose(SelectorOf(page.get()), category));
     QCOMPARE(page->CountLabel()->text(), QStringLiteral("%1 件").arg(matches));
     QCOMPARE(page->ScrollBar()->maximum(), matches - 2);

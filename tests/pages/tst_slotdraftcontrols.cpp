@@ -4,6 +4,7 @@
 #include "CDlgTabGakubu.h"
 #include "CDlgTabJiko.h"
 #include "CDlgTabKomoku1.h"
+#include "CategoryPage.h"
 #include "NumberedPageSupport.h"
 #include "SlotDraftControls.h"
 
@@ -36,12 +37,13 @@ void TestSlotDraftControls::countsTheSampleItself()
 {
     QFETCH(QString, folder);
     QFETCH(int, width);
-    // Filed at 0, 9 and 13; the rest elsewhere. No document folder: every slot of a
+    // Filed under 3 at 0, 9 and 13, under 5 at 5; the rest elsewhere. No document folder: every slot of a
     // numbered page is also headed by the missing PDF's name, which is not counted.
     QList<SampleRecord> catalogue;
     for (int p = 0; p < 14; ++p)
-        catalogue << Record(folder, p, Mask(width, {QList<int>{0, 9, 13}.contains(p) ? 3 : 4}));
-    std::unique_ptr<SamplePage> page;
+        catalogue << Record(folder, p,
+                            Mask(width, {QList<int>{0, 9, 13}.contains(p) ? 3 : p == 5 ? 5 : 4}));
+    std::unique_ptr<CategoryPage> page;
     if (folder == QStringLiteral("gakubu"))
         page = std::make_unique<CDlgTabGakubu>(nullptr, catalogue);
     else if (folder == QStringLiteral("jiko"))
@@ -59,7 +61,7 @@ void TestSlotDraftControls::countsTheSampleItself()
     }
     QCOMPARE(top->CountLabel()->accessibleName(), QStringLiteral("上の文例の字数"));
 
-    page->ApplySelection(3);
+    page->Choose(3);
     QCOMPARE(page->BottomSlot()->SampleText().contains(QStringLiteral("No.10")),
              page->parameters().display == SamplePage::DisplayRule::Numbered);
     // "　第1の文例です。" and "　二段落目です。": 9 + 8, the line break not counted.
@@ -79,7 +81,7 @@ void TestSlotDraftControls::countsTheSampleItself()
     QCOMPARE(added.at(2).at(0).toString(), Text(13));
 
     // One match: the lower slot is empty again.
-    page->ListRecords({5});
+    page->Choose(5);
     QCOMPARE(top->CountLabel()->text(), QStringLiteral("17 字"));
     QCOMPARE(bottom->CountLabel()->text(), QString());
     QVERIFY(top->AddButton()->isEnabled());

@@ -2,11 +2,10 @@
 // reach, so the program can be looked at without a display.
 #include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
-#include "FieldTable.h"
-#include "JikoFacultyTable.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
 #include "WritingDesk.h"
@@ -23,10 +22,10 @@ namespace {
 void Prepare(Ctavoru_2Dlg& window, int tab)
 {
     SamplePage* page = window.Page(tab);
+    auto* byCategory = qobject_cast<CategoryPage*>(page);
     switch (tab) {
     case 0:
-        page->SetCaption(FieldTable::Caption(0));
-        page->ApplySelection(0);
+        byCategory->Choose(0);
         break;
     case 1:
         // Two humanities ticks: four matches, and only the boxes that still match stay live.
@@ -36,12 +35,10 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
         }
         break;
     case 2:
-        page->SetCaption(FieldTable::Caption(13));
-        page->ApplySelection(13);
+        byCategory->Choose(13);
         break;
     case 3:
-        page->SetCaption(JikoFacultyTable::faculties().at(14).name);
-        page->ApplySelection(14);
+        byCategory->Choose(14);
         break;
     default:
         break;

@@ -1,5 +1,6 @@
 #include "CategoryCaptions.h"
 
+#include "CategoryMask.h"
 #include "CheckGroup.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
@@ -35,15 +36,10 @@ QList<CheckGroup::Group> TickedGroups(const QString& mask)
 {
     QList<CheckGroup::Group> groups;
     for (int p = 0; p < CheckGroup::BoxCount; ++p) {
-        if (p < mask.size() && mask.at(p) == u'1' && !groups.contains(CheckGroup::BoxAt(p).group))
+        if (CategoryMask::HasCategory(mask, p) && !groups.contains(CheckGroup::BoxAt(p).group))
             groups << CheckGroup::BoxAt(p).group;
     }
     return groups;
-}
-
-bool Filed(const QString& mask, int position)
-{
-    return position < mask.size() && mask.at(position) == u'1';
 }
 
 } // namespace
@@ -51,7 +47,7 @@ bool Filed(const QString& mask, int position)
 QString CategoryCaptions::PageTitle(const QString& folder, const QString& mask)
 {
     // Tab 1 titles each group of boxes on its own: name those the record is filed under.
-    if (folder == QStringLiteral("koumoku2")) {
+    if (PageIdentity::ForFolder(folder).selector == PageIdentity::Selector::Qualities) {
         QStringList titles;
         for (CheckGroup::Group group : TickedGroups(mask)) {
             const QString main = HeadingsOf(group).main;
@@ -72,12 +68,14 @@ QList<CategoryCaptions::Category> CategoryCaptions::Categories(const QString& fo
                                                                const QString& mask)
 {
     QList<Category> lines;
-    if (folder == QStringLiteral("koumoku1") || folder == QStringLiteral("gakubu")) {
+    switch (PageIdentity::ForFolder(folder).selector) {
+    case PageIdentity::Selector::Fields:
         for (int i = 0; i < FieldTable::FieldCount; ++i) {
-            if (Filed(mask, i))
+            if (CategoryMask::HasCategory(mask, i))
                 lines << Category{FieldTable::Caption(i)};
         }
-    } else if (folder == QStringLiteral("koumoku2")) {
+        break;
+    case PageIdentity::Selector::Qualities:
         for (CheckGroup::Group group : TickedGroups(mask)) {
             const GroupHeadings headings = HeadingsOf(group);
             // "【項目別推薦文】学業" and "文系" read "学業（文系）".
@@ -86,17 +84,20 @@ QList<CategoryCaptions::Category> CategoryCaptions::Categories(const QString& fo
                 name += u'（' + headings.sub + u'）';
             QStringList ticked;
             for (int p : CheckGroup::Positions(group)) {
-                if (p < mask.size() && mask.at(p) == u'1')
+                if (CategoryMask::HasCategory(mask, p))
                     ticked << CheckGroup::BoxAt(p).caption;
             }
             lines << Category{name, ticked.join(u'、')};
         }
-    } else if (folder == QStringLiteral("jiko")) {
-        const QList<JikoFacultyTable::Faculty>& faculties = JikoFacultyTable::faculties();
-        for (int i = 0; i < faculties.size(); ++i) {
-            if (Filed(mask, i))
-                lines << Category{faculties.at(i).name};
+        break;
+    case PageIdentity::Selector::Faculties:
+        for (int i = 0; i < JikoFacultyTable::FacultyCount; ++i) {
+            if (CategoryMask::HasCategory(mask, i))
+                lines << Category{JikoFacultyTable::faculties().at(i).name};
         }
+        break;
+    case PageIdentity::Selector::None:
+        break;
     }
     return lines;
 }

@@ -1,10 +1,22 @@
 #include "DocumentOpener.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+// Stands in for the desktop: what QDesktopServices hands a file URL to.
+class DesktopStandIn : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> received;
+
+public slots:
+    void Take(const QUrl& url) { received << url; }
+};
 
 // The opener must hand over exactly the right file, however odd the folder it lives
 // in, and must not claim success for a document that is not there.
@@ -20,8 +32,8 @@ private slots:
     void reportsMissingAndRefusedDocuments_data();
     void reportsMissingAndRefusedDocuments();
     void presenceIsCheckedWhereDocumentsOpen();
-    void folderListingAgreesWithSingleProbes();
-    void relativePathHasNoLeadingSeparator();
+    void folderListingAgreesWithOpening();
+    void handsOverToTheDesktop();
     void executableFolderIsTheProgramsOwn();
 
 private:
@@ -29,6 +41,7 @@ private:
 
     QTemporaryDir m_root;
     QString m_folder;
+    DocumentOpener m_opener;
     QList<QUrl> m_handed;
     bool m_launcherAnswer = true;
 };
@@ -39,10 +52,10 @@ void TestDocumentOpener::init()
     // Spaces, '#', '%' and Japanese: each breaks a URL pasted together from strings.
     m_folder = QDir(m_root.path()).filePath(QStringLiteral("教材 #2 100%/文例 フォルダ"));
     QVERIFY(QDir().mkpath(m_folder));
-    DocumentOpener::SetDocumentFolder(m_folder);
+    m_opener.SetDocumentFolder(m_folder);
     m_handed.clear();
     m_launcherAnswer = true;
-    DocumentOpener::SetLauncher([this](const QUrl& url) {
+    m_opener.SetLauncher([this](const QUrl& url) {
         m_handed << url;
         return m_launcherAnswer;
     });
@@ -51,7 +64,6 @@ void TestDocumentOpener::init()
 void TestDocumentOpener::cleanup()
 {
     QDir(m_folder).removeRecursively();
-    DocumentOpener::SetDocumentFolder(QString());
 }
 
 void TestDocumentOpener::Touch(const QString& relative)
@@ -79,14 +91,14 @@ void TestDocumentOpener::opensSampleOfEachPage()
     QFETCH(QString, folder);
     QFETCH(QString, file);
     Touch(QStringLiteral("bunrei_pdf/%1/%2").arg(folder, file));
-    QCOMPARE(DocumentOpener::OpenSampleDocument(folder, file), DocumentOpener::Result::Opened);
+    QCOMPARE(m_opener.OpenSampleDocument(folder, file), DocumentOpener::Result::Opened);
     QCOMPARE(m_handed.size(), 1);
     const QUrl url = m_handed.first();
     QVERIFY(url.isLocalFile());
     QCOMPARE(url.toLocalFile(), m_folder + QStringLiteral("/bunrei_pdf/") + folder + u'/' + file);
     QVERIFY(QFileInfo::exists(url.toLocalFile()));
     // Opening twice asks twice; nothing is remembered.
-    DocumentOpener::OpenSampleDocument(folder, file);
+    m_opener.OpenSampleDocument(folder, file);
     QCOMPARE(m_handed.size(), 2);
     QCOMPARE(m_handed.at(1), url);
 }
@@ -94,7 +106,7 @@ void TestDocumentOpener::opensSampleOfEachPage()
 void TestDocumentOpener::opensUsageGuide()
 {
     Touch(QStringLiteral("riyou.pdf"));
-    QCOMPARE(DocumentOpener::OpenUsageGuide(), DocumentOpener::Result::Opened);
+    QCOMPARE(m_opener.OpenUsageGuide(), DocumentOpener::Result::Opened);
     QCOMPARE(m_handed.size(), 1);
     QCOMPARE(m_handed.first().toLocalFile(), m_folder + QStringLiteral("/riyou.pdf"));
 }
@@ -126,7 +138,7 @@ void TestDocumentOpener::reportsMissingAndRefusedDocuments()
     Touch(QStringLiteral("bunrei_pdf/koumoku1/koumoku1_057.pdf"));
     Touch(QStringLiteral("riyou.pdf"));
     m_launcherAnswer = launcherAnswer;
-    QTEST(int(DocumentOpener::OpenSampleDocument(QStringLiteral("koumoku1"), file)), "result");
+    QTEST(int(m_opener.OpenSampleDocument(QStringLiteral("koumoku1"), file)), "result");
     QTEST(int(m_handed.size()), "handed");
 }
 
@@ -136,18 +148,12 @@ void TestDocumentOpener::presenceIsCheckedWhereDocumentsOpen()
     QTemporaryDir elsewhere;
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
-    const bool present = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"),
-                                                              QStringLiteral("jiko_001.pdf"));
-    const bool absent = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"),
-                                                             QStringLiteral("jiko_002.pdf"));
-    const bool folderOnly = DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"), QString());
+    const QSet<QString> present = m_opener.PresentSampleDocuments(QStringLiteral("jiko"));
     QDir::setCurrent(before);
-    QVERIFY(present);
-    QVERIFY(!absent);
-    QVERIFY(!folderOnly);
+    QCOMPARE(present, QSet<QString>{QStringLiteral("jiko_001.pdf")});
 }
 
-void TestDocumentOpener::folderListingAgreesWithSingleProbes()
+void TestDocumentOpener::folderListingAgreesWithOpening()
 {
     const QString jiko = QDir(m_folder).filePath(QStringLiteral("bunrei_pdf/jiko/"));
     Touch(QStringLiteral("bunrei_pdf/jiko/jiko_001.pdf"));
@@ -156,22 +162,35 @@ void TestDocumentOpener::folderListingAgreesWithSingleProbes()
     QVERIFY(
         QFile::link(jiko + QStringLiteral("jiko_001.pdf"), jiko + QStringLiteral("linked.pdf")));
     QVERIFY(QFile::link(jiko + QStringLiteral("gone.pdf"), jiko + QStringLiteral("dangling.pdf")));
-    const QSet<QString> present = DocumentOpener::PresentSampleDocuments(QStringLiteral("jiko"));
+    const QSet<QString> present = m_opener.PresentSampleDocuments(QStringLiteral("jiko"));
     for (const QString& name : {QStringLiteral("jiko_001.pdf"), QStringLiteral(".hidden.pdf"),
                                 QStringLiteral("folder.pdf"), QStringLiteral("linked.pdf"),
                                 QStringLiteral("dangling.pdf"), QStringLiteral("jiko_002.pdf")}) {
-        QCOMPARE(present.contains(name),
-                 DocumentOpener::SampleDocumentExists(QStringLiteral("jiko"), name));
+        const bool opens = m_opener.OpenSampleDocument(QStringLiteral("jiko"), name) ==
+                           DocumentOpener::Result::Opened;
+        QCOMPARE(present.contains(name), opens);
     }
     QCOMPARE(present.size(), 3);
-    QVERIFY(DocumentOpener::PresentSampleDocuments(QStringLiteral("gakubu")).isEmpty());
+    QVERIFY(m_opener.PresentSampleDocuments(QStringLiteral("gakubu")).isEmpty());
 }
 
-void TestDocumentOpener::relativePathHasNoLeadingSeparator()
+void TestDocumentOpener::handsOverToTheDesktop()
 {
-    QCOMPARE(DocumentOpener::SampleRelativePath(QStringLiteral("gakubu"),
-                                                QStringLiteral("gakubu_010.pdf")),
-             QDir::toNativeSeparators(QStringLiteral("bunrei_pdf/gakubu/gakubu_010.pdf")));
+    // A fresh opener as the program makes it, with only the desktop replaced.
+    DocumentOpener program;
+    program.SetDocumentFolder(m_folder);
+    const QString file = QStringLiteral("a #b %20.pdf");
+    Touch(QStringLiteral("bunrei_pdf/gakubu/") + file);
+    DesktopStandIn desktop;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "Take");
+    const DocumentOpener::Result result =
+        program.OpenSampleDocument(QStringLiteral("gakubu"), file);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(result, DocumentOpener::Result::Opened);
+    QCOMPARE(desktop.received, QList<QUrl>{QUrl::fromLocalFile(
+                                   program.SampleDocumentPath(QStringLiteral("gakubu"), file))});
+    QCOMPARE(desktop.received.first().toLocalFile(),
+             m_folder + QStringLiteral("/bunrei_pdf/gakubu/") + file);
 }
 
 void TestDocumentOpener::executableFolderIsTheProgramsOwn()
@@ -182,5 +201,5 @@ void TestDocumentOpener::executableFolderIsTheProgramsOwn()
              QFileInfo(QCoreApplication::applicationFilePath()).canonicalPath());
 }
 
-QTEST_GUILESS_MAIN(TestDocumentOpener)
+QTEST_MAIN(TestDocumentOpener)
 #include "tst_documentopener.moc"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "DocumentOpener.h"
 
 #include <QCoreApplication>
@@ -7,18 +9,12 @@
 
 namespace {
 
-QString& FolderOverride()
+// Found once: the executable does not move while it runs.
+QString ProgramDocumentFolder()
 {
-    static QString folder;
-    return folder;
-}
-
-DocumentOpener::Launcher& CurrentLauncher()
-{
-    static DocumentOpener::Launcher launcher = [](const QUrl& url) {
-        return QDesktopServices::openUrl(url);
-    };
-    return launcher;
+    static const QString located =
+        DocumentOpener::LocateDocumentFolder(DocumentOpener::ExecutableFolder());
+    return located;
 }
 
 // Names come from the compiled-in catalogues; still, never let one climb out of
@@ -31,17 +27,11 @@ bool IsPlainFileName(const QString& name)
 
 } // namespace
 
+DocumentOpener::DocumentOpener() : m_folder(ProgramDocumentFolder()), m_launcher(HandToDesktop) {}
+
 QString DocumentOpener::ExecutableFolder()
 {
     return QDir::cleanPath(QCoreApplication::applicationDirPath());
-}
-
-QString DocumentOpener::DocumentFolder()
-{
-    if (!FolderOverride().isEmpty())
-        return FolderOverride();
-    static const QString located = LocateDocumentFolder(ExecutableFolder());
-    return located;
 }
 
 QString DocumentOpener::LocateDocumentFolder(const QString& executableFolder)
@@ -57,31 +47,31 @@ QString DocumentOpener::LocateDocumentFolder(const QString& executableFolder)
     return QDir::cleanPath(executableFolder);
 }
 
-QString DocumentOpener::SampleRelativePath(const QString& folder, const QString& fileName)
+bool DocumentOpener::HandToDesktop(const QUrl& url)
 {
-    return QDir::toNativeSeparators(QStringLiteral("bunrei_pdf/") + folder + u'/' + fileName);
+    return QDesktopServices::openUrl(url);
 }
 
-QString DocumentOpener::SampleDocumentPath(const QString& folder, const QString& fileName)
+void DocumentOpener::SetDocumentFolder(const QString& folder)
 {
-    return QDir(DocumentFolder())
-        .absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder + u'/' + fileName);
+    m_folder = folder.isEmpty() ? ProgramDocumentFolder() : folder;
 }
 
-QString DocumentOpener::UsageGuidePath()
+QString DocumentOpener::SampleDocumentPath(const QString& folder, const QString& fileName) const
 {
-    return QDir(DocumentFolder()).absoluteFilePath(QStringLiteral("riyou.pdf"));
+    return QDir(m_folder).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder + u'/' +
+                                           fileName);
 }
 
-bool DocumentOpener::SampleDocumentExists(const QString& folder, const QString& fileName)
+QString DocumentOpener::UsageGuidePath() const
 {
-    return IsPlainFileName(fileName) && QFileInfo(SampleDocumentPath(folder, fileName)).isFile();
+    return QDir(m_folder).absoluteFilePath(QStringLiteral("riyou.pdf"));
 }
 
-QSet<QString> DocumentOpener::PresentSampleDocuments(const QString& folder)
+QSet<QString> DocumentOpener::PresentSampleDocuments(const QString& folder) const
 {
     // Files, and links to files, as QFileInfo::isFile() counts them.
-    const QDir dir(QDir(DocumentFolder()).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder));
+    const QDir dir(QDir(m_folder).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder));
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
     QSet<QString> present;
     for (const QString& name : names) {
@@ -92,33 +82,23 @@ QSet<QString> DocumentOpener::PresentSampleDocuments(const QString& folder)
 }
 
 DocumentOpener::Result DocumentOpener::OpenSampleDocument(const QString& folder,
-                                                          const QString& fileName)
+                                                          const QString& fileName) const
 {
     if (!IsPlainFileName(fileName))
         return Result::Missing;
     return Open(SampleDocumentPath(folder, fileName));
 }
 
-DocumentOpener::Result DocumentOpener::OpenUsageGuide()
+DocumentOpener::Result DocumentOpener::OpenUsageGuide() const
 {
     return Open(UsageGuidePath());
 }
 
-DocumentOpener::Result DocumentOpener::Open(const QString& absolutePath)
+DocumentOpener::Result DocumentOpener::Open(const QString& absolutePath) const
 {
     // The desktop opener runs detached and reports only that it started, so a
     // missing file has to be caught here.
     if (!QFileInfo(absolutePath).isFile())
         return Result::Missing;
-    return CurrentLauncher()(QUrl::fromLocalFile(absolutePath)) ? Result::Opened : Result::Failed;
-}
-
-void DocumentOpener::SetDocumentFolder(const QString& folder)
-{
-    FolderOverride() = folder;
-}
-
-void DocumentOpener::SetLauncher(Launcher launcher)
-{
-    CurrentLauncher() = std::move(launcher);
+    return m_launcher(QUrl::fromLocalFile(absolutePath)) ? Result::Opened : Result::Failed;
 }
