@@ -4,10 +4,10 @@
 # Run as: cmake -DSOURCE_DIR=<repo>/src -P CheckLayers.cmake
 #
 # One line per folder: the folders whose headers it may include. The catalogue is
-# the bottom; typesetting and documents stand on it; controls on the typesetting (the
-# desk saves its draft as a PDF); pages on those; the app on top. Tools, benchmarks and tests live outside src/ and may use anything.
+# the bottom; controls, typesetting and documents stand on it; pages on those; the
+# app on top. Tools, benchmarks and tests live outside src/ and may use anything.
 set(may_use_catalogue catalogue)
-set(may_use_controls  catalogue typeset controls)
+set(may_use_controls  catalogue controls)
 set(may_use_typeset   catalogue typeset)
 set(may_use_documents catalogue documents)
 set(may_use_pages     catalogue controls typeset documents pages)

@@ -91,8 +91,8 @@ void PlayDeskSession(Ctavoru_2Dlg& window, bool* asked)
         *asked = true;
         return ExitQuestion::Choice::Discard;
     });
-    SamplePage* page = window.Page(0);
-    qobject_cast<CategoryPage*>(page)->Choose(0);
+    auto* page = qobject_cast<CategoryPage*>(window.Page(0));
+    page->Choose(0);
     WritingDesk* desk = window.Desk();
     QTest::mouseClick(page->TopDraftControls()->AddButton(), Qt::LeftButton);
     QTest::mouseClick(window.TabBar(), Qt::LeftButton, {}, window.TabBar()->tabRect(1).center());

@@ -3,8 +3,8 @@
 // Renders the main window offscreen, one PNG per tab and one of a search, each in a
 // state a user would reach, so the program can be looked at without a display.
 #include "CDlgTabKomoku2.h"
-#include "CategoryPage.h"
 #include "CMyEdit.h"
+#include "CategoryPage.h"
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
