@@ -6,13 +6,13 @@ const QList<PageIdentity::Page>& PageIdentity::All()
 {
     static const QList<Page> pages = {
         {QStringLiteral("koumoku1"), QStringLiteral("項目別推薦文(推薦・志望理由)　"),
-         QStringLiteral("【項目別推薦文】推薦・志望理由"), 0xFF0066, Selector::Fields},
+         QStringLiteral("【項目別推薦文】推薦・志望理由"), 0xFF0066, Selector::Fields, false},
         {QStringLiteral("koumoku2"), QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
-         QString(), 0x3399FF, Selector::Qualities},
+         QString(), 0x3399FF, Selector::Qualities, false},
         {QStringLiteral("gakubu"), QStringLiteral("学部別推薦文　"),
-         QStringLiteral("【学部別推薦文】"), 0x8FD500, Selector::Fields},
+         QStringLiteral("【学部別推薦文】"), 0x8FD500, Selector::Fields, true},
         {QStringLiteral("jiko"), QStringLiteral("自己推薦文　"), QStringLiteral("【自己推薦文】"),
-         0xFF9900, Selector::Faculties},
+         0xFF9900, Selector::Faculties, true},
     };
     return pages;
 }
@@ -23,6 +23,6 @@ const PageIdentity::Page& PageIdentity::ForFolder(const QString& folder)
         if (page.folder == folder)
             return page;
     }
-    static const Page none{{}, {}, {}, 0x333333, Selector::None};
+    static const Page none{{}, {}, {}, 0x333333, Selector::None, false};
     return none;
 }

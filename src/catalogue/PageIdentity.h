@@ -27,6 +27,7 @@ public:
         QString title;   // the page's title banner; empty where headings take its place
         unsigned tabRgb; // 0xRRGGBB
         Selector selector;
+        bool numbered; // samples headed by "No." and their place in the catalogue
     };
 
     // In tab order.

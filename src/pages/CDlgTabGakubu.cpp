@@ -8,7 +8,6 @@ CDlgTabGakubu::CDlgTabGakubu(QWidget* parent, std::optional<QList<SampleRecord>>
     : CategoryPage({.colour = PageColour,
                     .folder = Folder,
                     .catalogue = std::move(catalogue),
-                    .display = DisplayRule::Numbered,
                     .topButtonY = 206},
                    {.colour = BannerColour, .topLeft = {2, 5}}, parent)
 {}

@@ -8,7 +8,6 @@ CDlgTabJiko::CDlgTabJiko(QWidget* parent, std::optional<QList<SampleRecord>> cat
     : CategoryPage({.colour = PageColour,
                     .folder = Folder,
                     .catalogue = std::move(catalogue),
-                    .display = DisplayRule::Numbered,
                     .topButtonY = 206},
                    {.colour = QColor(), .topLeft = {2, 5}}, parent)
 {}

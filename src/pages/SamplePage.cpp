@@ -44,6 +44,10 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
           m_parameters.catalogue.value_or(CatalogueData::ForFolder(m_parameters.folder).records))
 {
     m_parameters.catalogue.reset(); // Catalogue() is the one list
+    // The page identity table says which pages number their samples, for the typeset
+    // documents as well.
+    if (PageIdentity::ForFolder(m_parameters.folder).numbered)
+        m_parameters.display = DisplayRule::Numbered;
     setFont(UiFonts::Dialog());
     setFixedSize(PageSize);
     setAutoFillBackground(true);

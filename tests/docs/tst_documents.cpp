@@ -7,6 +7,7 @@
 #include "DocumentOpener.h"
 #include "ExternalTool.h"
 #include "FieldTable.h"
+#include "PageIdentity.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -109,6 +110,11 @@ void TestDocuments::everySample()
     const QString text = PdfText(path);
     QVERIFY2(Squeezed(text).contains(Squeezed(record.text)), qPrintable(text));
     QVERIFY(text.contains(record.pdfName));
+    // Where the page numbers its samples, the document carries the same number.
+    if (PageIdentity::ForFolder(folder).numbered) {
+        const qsizetype place = CatalogueData::ForFolder(folder).records.indexOf(record);
+        QVERIFY(text.contains(QStringLiteral("No.%1\n").arg(place + 1)));
+    }
     // The heading names the fields the sample is filed under, as the page captions them.
     if (folder == QStringLiteral("koumoku1") || folder == QStringLiteral("gakubu")) {
         for (int i = 0; i < record.mask.size(); ++i) {

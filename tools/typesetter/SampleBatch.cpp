@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SampleBatch.h"
 
+#include "PageIdentity.h"
 #include "SampleSheet.h"
 
 #include <QCryptographicHash>
@@ -34,11 +35,12 @@ SampleBatch::SampleBatch(QString documentRoot, QString manifestPath, QByteArray 
       m_toolDigest(std::move(toolDigest))
 {}
 
-QByteArray SampleBatch::RecordDigest(const QString& folder, const SampleRecord& record) const
+QByteArray SampleBatch::RecordDigest(const QString& folder, const SampleRecord& record,
+                                     const QString& number) const
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     hash.addData(m_toolDigest);
-    for (const QString& part : {folder, record.pdfName, record.mask, record.text}) {
+    for (const QString& part : {folder, record.pdfName, record.mask, record.text, number}) {
         hash.addData(part.toUtf8());
         hash.addData(QByteArrayView("\0", 1));
     }
@@ -55,11 +57,15 @@ bool SampleBatch::Run(const CatalogueFile& catalogue, QString* error)
     const QHash<QString, QByteArray> before = ReadManifest(m_manifestPath);
     QHash<QString, QByteArray> after;
     QByteArray manifest;
-    for (const SampleRecord& record : catalogue.records) {
-        const QByteArray digest = RecordDigest(catalogue.folder, record);
+    const bool numbered = PageIdentity::ForFolder(catalogue.folder).numbered;
+    for (qsizetype i = 0; i < catalogue.records.size(); ++i) {
+        const SampleRecord& record = catalogue.records.at(i);
+        // Numbered as the page numbers it, so a moved sample is typeset again.
+        const QString number = numbered ? QStringLiteral("No.%1").arg(i + 1) : QString();
+        const QByteArray digest = RecordDigest(catalogue.folder, record, number);
         const QString path = folder.filePath(record.pdfName);
         if (before.value(record.pdfName) != digest || !QFileInfo(path).isFile()) {
-            if (!SampleSheet::Write(catalogue.folder, record, path, error))
+            if (!SampleSheet::Write(catalogue.folder, record, number, path, error))
                 return false;
             ++m_written;
         }

@@ -21,7 +21,8 @@ public:
     int Written() const { return m_written; }
 
 private:
-    QByteArray RecordDigest(const QString& folder, const SampleRecord& record) const;
+    QByteArray RecordDigest(const QString& folder, const SampleRecord& record,
+                            const QString& number) const;
 
     QString m_documentRoot;
     QString m_manifestPath;

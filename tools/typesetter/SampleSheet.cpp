@@ -8,8 +8,8 @@
 
 #include <QPainter>
 
-bool SampleSheet::Write(const QString& folder, const SampleRecord& record, const QString& path,
-                        QString* error)
+bool SampleSheet::Write(const QString& folder, const SampleRecord& record, const QString& number,
+                        const QString& path, QString* error)
 {
     PdfComposer composer = SheetStyle::Composer();
     const QString title = CategoryCaptions::PageTitle(folder, record.mask);
@@ -19,7 +19,8 @@ bool SampleSheet::Write(const QString& folder, const SampleRecord& record, const
     composer.Rule(3, CategoryCaptions::TabColour(folder), 0, 2 * SheetStyle::BodySize);
     composer.Space(9);
     PdfComposer::TextStyle running{PdfComposer::Gothic(9.5), 15, QColor(90, 90, 90), Qt::AlignLeft};
-    composer.Paragraph(title, running);
+    composer.Paragraph(number.isEmpty() ? title : title + QStringLiteral("\u3000") + number,
+                       running);
     composer.Space(4);
     const PdfComposer::TextStyle heading{PdfComposer::Gothic(15), 24, QColor(26, 26, 26),
                                          Qt::AlignLeft};

@@ -11,6 +11,7 @@
 class SampleSheet
 {
 public:
-    static bool Write(const QString& folder, const SampleRecord& record, const QString& path,
-                      QString* error);
+    // `number` ("No.12" or empty) follows the page's title.
+    static bool Write(const QString& folder, const SampleRecord& record, const QString& number,
+                      const QString& path, QString* error);
 };
