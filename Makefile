@@ -44,7 +44,7 @@ marathon: build
 	  KIRAVELO_MARATHON_ACTIONS=$${KIRAVELO_MARATHON_ACTIONS:-1000000} $(BUILD)/tests/app_tst_marathon
 
 screenshot: build
-	@QT_SCALE_FACTOR=$(SCALE) $(BUILD)/tools/kiravelo-screenshot $(BUILD)/screenshots
+	@QT_SCALE_FACTOR=$(SCALE) $(BUILD)/tools/kiravelo-screenshot $(BUILD)/screenshots $(BUILD)/bin
 
 bench: build
 	@cmake --build $(BUILD) --target benchmarks -j $(JOBS) -- --no-print-directory

@@ -77,7 +77,12 @@ int main(int argc, char* argv[])
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(folder);
 
+    // The documents the pictured program finds, as an installed one does; without them
+    // the numbered tabs would head every sample with its missing PDF's name.
+    const QString documents = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     Ctavoru_2Dlg window;
+    if (!documents.isEmpty())
+        window.Documents().SetDocumentFolder(documents);
     window.show();
     QTextStream out(stdout);
     for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
@@ -103,6 +108,8 @@ int main(int argc, char* argv[])
     // A search on a fresh window: the first tab lists the samples holding the word,
     // with the hits marked, and the tabs that hold none are dimmed.
     Ctavoru_2Dlg searching;
+    if (!documents.isEmpty())
+        searching.Documents().SetDocumentFolder(documents);
     searching.show();
     searching.activateWindow();
     searching.SearchField()->setFocus();
