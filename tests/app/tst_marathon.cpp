@@ -77,12 +77,12 @@ enum class Kind
     ClearAll,
     SearchType,  // a: word, b: replacing (even) or adding to (odd) what the field holds
     SearchClear, // b: Escape in the field, its clear button, or one Backspace
-    DeskAdd,   // a: top (even) or bottom (odd) slot's "下書きへ"
-    DeskType,  // a: which character
-    DeskUndo,  // b: Ctrl+Z
-    DeskRedo,  // b: Ctrl+Y (even) or Ctrl+Shift+Z (odd)
-    DeskNext,  // "次の○"
-    DeskLimit, // a: limit chosen
+    DeskAdd,     // a: top (even) or bottom (odd) slot's "下書きへ"
+    DeskType,    // a: which character
+    DeskUndo,    // b: Ctrl+Z
+    DeskRedo,    // b: Ctrl+Y (even) or Ctrl+Shift+Z (odd)
+    DeskNext,    // "次の○"
+    DeskLimit,   // a: limit chosen
     DeskCopy,
     DeskClear,
     Tamper, // only for checking the checker: changes a page behind its back

@@ -10,8 +10,8 @@
 // that starts the application exactly as the program's main() does and then plays a
 // scripted session on the real window, ending with the exit button.
 #include "CMyEdit.h"
-#include "CategoryPage.h"
 #include "CatalogueData.h"
+#include "CategoryPage.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"

@@ -37,12 +37,14 @@ void TestSlotDraftControls::countsTheSampleItself()
 {
     QFETCH(QString, folder);
     QFETCH(int, width);
-    // Filed under 3 at 0, 9 and 13, under 5 at 5; the rest elsewhere. No document folder: every slot of a
-    // numbered page is also headed by the missing PDF's name, which is not counted.
+    // Filed under 3 at 0, 9 and 13, under 5 at 5; the rest elsewhere. No document folder: every
+    // slot of a numbered page is also headed by the missing PDF's name, which is not counted.
     QList<SampleRecord> catalogue;
     for (int p = 0; p < 14; ++p)
         catalogue << Record(folder, p,
-                            Mask(width, {QList<int>{0, 9, 13}.contains(p) ? 3 : p == 5 ? 5 : 4}));
+                            Mask(width, {QList<int>{0, 9, 13}.contains(p) ? 3
+                                         : p == 5                         ? 5
+                                                                          : 4}));
     std::unique_ptr<CategoryPage> page;
     if (folder == QStringLiteral("gakubu"))
         page = std::make_unique<CDlgTabGakubu>(nullptr, catalogue);
