@@ -25,6 +25,7 @@
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
+#include "SearchOracle.h"
 #include "SlotDraftControls.h"
 #include "TickReference.h"
 #include "Typing.h"
@@ -302,22 +303,7 @@ QList<FacultyModel> JikoFaculties()
     return faculties;
 }
 
-// The search as the user meets it: texts compared after NFKC, with kana, case, white
-// space and invisible characters folded away, every word of the query required.
-QString Folded(const QString& text)
-{
-    QString out;
-    for (QChar c : text.normalized(QString::NormalizationForm_KC)) {
-        if (c.isSpace() || c.category() == QChar::Other_Control ||
-            c.category() == QChar::Other_Format)
-            continue;
-        c = c.toCaseFolded();
-        if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6)
-            c = QChar(c.unicode() - 0x60);
-        out += c;
-    }
-    return out;
-}
+using SearchOracle::Folded;
 
 struct SearchModel
 {

@@ -8,6 +8,7 @@
 #include "Ctavoru_2Dlg.h"
 #include "PageIdentity.h"
 #include "SamplePage.h"
+#include "SearchOracle.h"
 
 #include <QAccessible>
 #include <QInputMethodEvent>
@@ -19,29 +20,14 @@
 
 namespace {
 
-// Texts compared as the search promises, worked out the plain way: the whole text
-// through NFKC, then kana and case folded and every space dropped.
-QString Plain(const QString& text)
-{
-    QString out;
-    for (QChar c : text.normalized(QString::NormalizationForm_KC)) {
-        if (c.isSpace())
-            continue;
-        c = c.toCaseFolded();
-        if (c.unicode() >= 0x30A1 && c.unicode() <= 0x30F6)
-            c = QChar(c.unicode() - 0x60);
-        out += c;
-    }
-    return out;
-}
-
 int Holding(const QString& folder, const QStringList& words)
 {
     int count = 0;
     for (const SampleRecord& record : CatalogueData::ForFolder(folder).records) {
-        const QString text = Plain(record.text);
-        count += std::all_of(words.cbegin(), words.cend(),
-                             [&text](const QString& word) { return text.contains(Plain(word)); });
+        const QString text = SearchOracle::Folded(record.text);
+        count += std::all_of(words.cbegin(), words.cend(), [&text](const QString& word) {
+            return text.contains(SearchOracle::Folded(word));
+        });
     }
     return count;
 }
