@@ -8,6 +8,8 @@
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
+#include "DraftEdit.h"
+#include "ManuscriptView.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
 #include "WritingDesk.h"
@@ -104,6 +106,19 @@ int main(int argc, char* argv[])
         return 1;
     }
     out << desk << '\n';
+
+    // The gathered draft on a 400字詰め sheet, as "原稿用紙で見る" shows it.
+    ManuscriptView grid(&window);
+    grid.SetGrid(ManuscriptGrid(20, 20), 20);
+    grid.Follow(window.Desk()->Draft()->document());
+    grid.show();
+    QApplication::processEvents();
+    const QString sheet = QDir(folder).filePath(QStringLiteral("grid.png"));
+    if (!grid.grab().save(sheet)) {
+        QTextStream(stderr) << "screenshot: cannot write " << sheet << '\n';
+        return 1;
+    }
+    out << sheet << '\n';
 
     // A search on a fresh window: the first tab lists the samples holding the word,
     // with the hits marked, and the tabs that hold none are dimmed.
