@@ -12,6 +12,7 @@
 #include "DraftEdit.h"
 #include "DraftText.h"
 #include "FieldTable.h"
+#include "ManuscriptView.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
 #include "SearchIndex.h"
@@ -400,6 +401,33 @@ QList<Figure> DeskFigures(Ctavoru_2Dlg& window)
     return figures;
 }
 
+// 原稿用紙: the draft of the desk figures on a 20 × 20 grid, each figure with its goal.
+QList<Figure> GridFigures(Ctavoru_2Dlg& window)
+{
+    DraftEdit* draft = window.Desk()->Draft();
+    const QString line = QStringLiteral(
+        "\u3000本校では2019年度から「探究」の時間を設け、生徒は地域の課題に取り組んだ。");
+    QString text;
+    while (DraftText::Count(text) < 5000)
+        text += line + u'\n';
+    draft->setPlainText(text);
+    QList<Figure> figures;
+    const ManuscriptGrid grid(20, 20);
+    figures << Time(
+        QStringLiteral("grid: lay out a 5,000-字 draft, 20 x 20"), 200,
+        [&grid, &text] { grid.Measure(text, 20); }, QStringLiteral("goal < 1 ms"));
+    ManuscriptView view(&window);
+    view.SetGrid(grid, 20);
+    view.Follow(draft->document());
+    view.show();
+    QApplication::processEvents();
+    figures << Time(
+        QStringLiteral("grid view: one sheet repainted"), 200,
+        [&view] { view.viewport()->repaint(); }, QStringLiteral("goal < 8 ms"));
+    draft->clear();
+    return figures;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -422,6 +450,18 @@ int main(int argc, char* argv[])
                        .arg(f.what, -64)
                        .arg(f.medianMs, 8, 'f', 3)
                        .arg(f.worstMs, 8, 'f', 3)
+                       .arg(f.note);
+        return 0;
+    }
+    // `run-benchmarks grid`: the 原稿用紙 figures alone.
+    if (argc > 1 && qstrcmp(argv[1], "grid") == 0) {
+        Ctavoru_2Dlg window;
+        window.show();
+        for (const Figure& f : GridFigures(window))
+            out << QStringLiteral("  %1 %2 ms %3 ms  %4\n")
+                       .arg(f.what, -56)
+                       .arg(f.medianMs, 7, 'f', 3)
+                       .arg(f.worstMs, 7, 'f', 3)
                        .arg(f.note);
         return 0;
     }
@@ -486,6 +526,7 @@ int main(int argc, char* argv[])
     figures << SearchCoreFigures();
     figures << SearchPageFigures(&opener);
     figures << DeskFigures(window);
+    figures << GridFigures(window);
 
     char cpu[256] = "unknown";
     if (FILE* info = std::fopen("/proc/cpuinfo", "r")) {

@@ -3,8 +3,8 @@
 #include "ManuscriptView.h"
 
 #include <QAccessible>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextDocument>
@@ -96,8 +96,7 @@ QSize ManuscriptView::ContentSize() const
 {
     const QSizeF sheet = m_sheet.SheetSize(Square);
     const int sheets = m_sheet.Sheets();
-    return QSize(qCeil(sheet.width()) + 2 * Gap,
-                 sheets * (qCeil(sheet.height()) + Gap) + Gap);
+    return QSize(qCeil(sheet.width()) + 2 * Gap, sheets * (qCeil(sheet.height()) + Gap) + Gap);
 }
 
 void ManuscriptView::UpdateScrollBars()

@@ -7,15 +7,36 @@
 
 #include <QPainter>
 
-QByteArray DraftSheet::Pdf(const QString& text, const QString& foot, QString* error)
+namespace {
+
+void Compose(PdfComposer& composer, const QString& text)
 {
-    PdfComposer composer = SheetStyle::Composer();
     composer.SetCreator(QStringLiteral("KiraveloVer2"));
     const PdfComposer::TextStyle body = SheetStyle::Body();
     for (const QString& paragraph : text.split(u'\n'))
         composer.Paragraph(paragraph, body);
-    const auto furniture = [foot](QPainter& painter, int page, int count) {
+}
+
+PdfComposer::PageFurniture Foot(const QString& foot)
+{
+    return [foot](QPainter& painter, int page, int count) {
         SheetStyle::DrawFoot(painter, foot, page, count);
     };
-    return composer.Render(QStringLiteral("下書き"), furniture, error);
+}
+
+} // namespace
+
+QByteArray DraftSheet::Pdf(const QString& text, const QString& foot, QString* error)
+{
+    PdfComposer composer = SheetStyle::Composer();
+    Compose(composer, text);
+    return composer.Render(QStringLiteral("下書き"), Foot(foot), error);
+}
+
+bool DraftSheet::Print(const QString& text, const QString& foot, QPagedPaintDevice& device,
+                       QString* error)
+{
+    PdfComposer composer = SheetStyle::Composer();
+    Compose(composer, text);
+    return composer.Print(device, Foot(foot), error);
 }

@@ -32,8 +32,7 @@ bool Blank(QStringView text)
 
 ManuscriptSheet::ManuscriptSheet(const ManuscriptGrid& grid, int allowedLines)
     : m_grid(grid), m_allowedLines(allowedLines)
-{
-}
+{}
 
 void ManuscriptSheet::SetText(const QString& text)
 {
@@ -42,9 +41,8 @@ void ManuscriptSheet::SetText(const QString& text)
     m_overflow = -1;
     if (m_allowedLines > 0) {
         const auto first =
-            std::find_if(m_cells.cbegin(), m_cells.cend(), [this](const ManuscriptGrid::Cell& c) {
-                return c.line > m_allowedLines;
-            });
+            std::find_if(m_cells.cbegin(), m_cells.cend(),
+                         [this](const ManuscriptGrid::Cell& c) { return c.line > m_allowedLines; });
         if (first != m_cells.cend())
             m_overflow = first->start;
     }
