@@ -258,6 +258,23 @@ ManuscriptGrid::Extent ManuscriptGrid::Measure(QStringView text, int allowedLine
     return extent;
 }
 
+const QList<ManuscriptGrid::Form>& ManuscriptGrid::Forms()
+{
+    static const QList<Form> forms{{20, 20, 1}, {20, 20, 2}, {20, 10, 1}};
+    return forms;
+}
+
+QString ManuscriptGrid::Form::Label() const
+{
+    const QString size = QStringLiteral("%1字×%2行").arg(columns).arg(Lines());
+    if (columns != 20 || (linesPerSheet != 20 && linesPerSheet != 10))
+        return size;
+    const QString squares = QStringLiteral("%1字詰め").arg(columns * linesPerSheet);
+    if (sheets > 1)
+        return squares + QStringLiteral(" %1枚（%2）").arg(sheets).arg(size);
+    return squares + QStringLiteral("（%1）").arg(size);
+}
+
 QString ManuscriptGrid::Status(int count, int lines, int allowedLines)
 {
     const QString used =

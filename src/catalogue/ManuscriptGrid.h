@@ -39,6 +39,21 @@ public:
         bool operator==(const Cell&) const = default;
     };
 
+    // A form's grid: its squares to a line, lines to a sheet, and sheets.
+    struct Form
+    {
+        int columns = 20;
+        int linesPerSheet = 20;
+        int sheets = 1;
+        int Lines() const { return linesPerSheet * sheets; }
+        ManuscriptGrid Grid() const { return ManuscriptGrid(columns, linesPerSheet); }
+        // "400字詰め（20字×20行）" for the usual sheets, "40字×15行" for a form's own.
+        QString Label() const;
+        bool operator==(const Form&) const = default;
+    };
+    // The sheets schools and application forms use most.
+    static const QList<Form>& Forms();
+
     struct Extent
     {
         int lines = 0;           // up to the last character's line
