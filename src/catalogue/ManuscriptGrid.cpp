@@ -138,17 +138,21 @@ private:
     mutable QTextBoundaryFinder m_finder; // moved about by lookahead
 };
 
+bool IsBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029';
+}
+
 } // namespace
 
 ManuscriptGrid::ManuscriptGrid(int columns, int linesPerSheet)
     : m_columns(std::max(columns, 1)), m_linesPerSheet(std::max(linesPerSheet, 1))
 {}
 
-template <typename Sink> void ManuscriptGrid::LayOut(QStringView text, Sink&& sink) const
+template <typename Sink> void ManuscriptGrid::LayOut(QStringView text, Sink&& sink, int line) const
 {
     const Clusters clusters(text);
     const int full = m_columns;
-    int line = 1;
     int used = 0;                // squares begun on this line
     int hung = 0;                // marks hung past its end
     Kind half = Kind::Break;     // what waits in a half-filled last square
@@ -247,14 +251,48 @@ QList<ManuscriptGrid::Cell> ManuscriptGrid::Cells(QStringView text) const
     return cells;
 }
 
-ManuscriptGrid::Extent ManuscriptGrid::Measure(QStringView text, int allowedLines) const
+ManuscriptGrid::Extent ManuscriptGrid::Measure(QStringView text, int allowedLines, Memo* memo) const
 {
+    Memo fresh{m_columns, {}};
+    const bool known = memo && memo->columns == m_columns;
     Extent extent;
-    LayOut(text, [&extent, allowedLines](const Cell& cell) {
-        extent.lines = cell.line;
-        if (extent.overflow < 0 && allowedLines > 0 && cell.line > allowedLines)
-            extent.overflow = cell.start;
-    });
+    int lines = 0; // before the paragraph at hand
+    for (qsizetype start = 0; start <= text.size();) {
+        qsizetype end = start;
+        while (end < text.size() && !IsBreak(text.at(end)))
+            ++end;
+        const QStringView paragraph = text.mid(start, end - start);
+        if (!paragraph.isEmpty()) {
+            int own = 0;
+            const QString key = paragraph.toString();
+            if (known && memo->lines.contains(key)) {
+                own = memo->lines.value(key);
+            } else {
+                LayOut(paragraph, [&own](const Cell& cell) { own = cell.line; });
+            }
+            if (memo)
+                fresh.lines.insert(key, own);
+            if (extent.overflow < 0 && allowedLines > 0 && lines + own > allowedLines) {
+                LayOut(
+                    paragraph,
+                    [&extent, start, allowedLines](const Cell& cell) {
+                        if (extent.overflow < 0 && cell.line > allowedLines)
+                            extent.overflow = start + cell.start;
+                    },
+                    lines + 1);
+            }
+            lines += own;
+            extent.lines = lines;
+        } else {
+            lines += 1; // an empty line, counted once a character follows it
+        }
+        // CR LF is one break.
+        if (end + 1 < text.size() && text.at(end) == u'\r' && text.at(end + 1) == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    if (memo)
+        *memo = std::move(fresh);
     return extent;
 }
 

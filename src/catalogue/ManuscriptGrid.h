@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -65,10 +66,19 @@ public:
     int Columns() const { return m_columns; }
     int LinesPerSheet() const { return m_linesPerSheet; }
 
+    // The lines each paragraph took when last measured. A line break starts afresh,
+    // so a keystroke need lay out only the paragraph it changed.
+    struct Memo
+    {
+        int columns = 0;
+        QHash<QString, int> lines;
+    };
+
     // Every character but line breaks, in text order.
     QList<Cell> Cells(QStringView text) const;
-    // The lines used, and the first character past `allowedLines` (0: no limit).
-    Extent Measure(QStringView text, int allowedLines) const;
+    // The lines used, and the first character past `allowedLines` (0: no limit);
+    // `memo`, if given, is read and brought up to date.
+    Extent Measure(QStringView text, int allowedLines, Memo* memo = nullptr) const;
 
     int SheetOf(int line) const { return (line - 1) / m_linesPerSheet + 1; }
     int LineOnSheet(int line) const { return (line - 1) % m_linesPerSheet + 1; }
@@ -79,7 +89,8 @@ public:
     static QString Status(int count, int lines, int allowedLines);
 
 private:
-    template <typename Sink> void LayOut(QStringView text, Sink&& sink) const;
+    // From line `line` on; a paragraph alone is laid out as the whole text would lay it.
+    template <typename Sink> void LayOut(QStringView text, Sink&& sink, int line = 1) const;
 
     int m_columns;
     int m_linesPerSheet;

@@ -87,9 +87,13 @@ void TestManuscriptGrid::rules()
                  place.size() > 3 ? place : place + QList<int>{0});
     }
     QFETCH(int, allowed);
-    const ManuscriptGrid::Extent extent = grid.Measure(text, allowed);
-    QTEST(extent.lines, "lines");
-    QTEST(int(extent.overflow), "overflow");
+    ManuscriptGrid::Memo memo;
+    for (int pass = 0; pass < 2; ++pass) { // laid out afresh, then from the memo
+        const ManuscriptGrid::Extent extent = grid.Measure(text, allowed, &memo);
+        QTEST(extent.lines, "lines");
+        QTEST(int(extent.overflow), "overflow");
+        QCOMPARE(cells.isEmpty() ? 0 : cells.last().line, extent.lines);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestManuscriptGrid)
