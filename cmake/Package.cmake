@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KIRAVELO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beyond the libraries: the interface's Japanese font (the PDFs embed theirs) and
-# xdg-open, through which the program hands its PDFs to the desktop's viewer.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils")
+# Beyond the libraries: the interface's Japanese font, the Mincho that the desk's
+# PDFs, prints and 原稿用紙 view are set in (and embed), and xdg-open, through which
+# the program hands its PDFs to the desktop's viewer.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "evince | pdf-viewer")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "model sentences for Japanese university admission papers")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION

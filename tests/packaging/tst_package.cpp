@@ -108,8 +108,10 @@ void TestPackage::dependencies_data()
     // Found by dpkg-shlibdeps in the program's libraries.
     QTest::newRow("Qt widgets") << "libqt6widgets6";
     QTest::newRow("C++ runtime") << "libstdc++6";
+    QTest::newRow("printing") << "libqt6printsupport6";
     // Declared by the build: what the program needs beyond its libraries.
     QTest::newRow("interface font") << "fonts-ipafont-gothic";
+    QTest::newRow("font of the desk's PDFs, prints and sheets") << "fonts-ipafont-mincho";
     QTest::newRow("PDF opener") << "xdg-utils";
 }
 
