@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ManuscriptView.h"
 
+#include "DraftText.h"
+
 #include <QAccessible>
 #include <QPaintEvent>
 #include <QPainter>
@@ -60,7 +62,7 @@ void ManuscriptView::SetGrid(const ManuscriptGrid& grid, int allowedLines)
 
 QString ManuscriptView::Status() const
 {
-    const int count = int(m_sheet.Cells().size());
+    const int count = DraftText::Count(m_sheet.Text());
     if (m_allowedLines <= 0)
         return QStringLiteral("%1 字 ／ %2 行").arg(count).arg(m_sheet.Lines());
     return ManuscriptGrid::Status(count, m_sheet.Lines(), m_allowedLines);

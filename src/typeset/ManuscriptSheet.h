@@ -32,6 +32,7 @@ public:
     // Lays `text` out afresh.
     void SetText(const QString& text);
     const ManuscriptGrid& Grid() const { return m_grid; }
+    const QString& Text() const { return m_text; }
     const QList<ManuscriptGrid::Cell>& Cells() const { return m_cells; }
     int Lines() const { return m_cells.isEmpty() ? 0 : m_cells.last().line; }
     int Sheets() const { return m_grid.Sheets(Lines()); }
