@@ -5,6 +5,7 @@
 #include "DraftText.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -111,6 +112,16 @@ void ManuscriptView::UpdateScrollBars()
     verticalScrollBar()->setRange(0, std::max(0, content.height() - view.height()));
     verticalScrollBar()->setPageStep(view.height());
     verticalScrollBar()->setSingleStep(Square);
+}
+
+void ManuscriptView::keyPressEvent(QKeyEvent* event)
+{
+    // A window beside the main one: Escape puts it away, as a dialog's would.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void ManuscriptView::paintEvent(QPaintEvent* event)
