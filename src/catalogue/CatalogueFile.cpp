@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueFile.h"
 
+#include "DraftText.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -60,7 +62,7 @@ QStringList CatalogueFile::Check(const SampleRecord& record) const
     }
     if (!record.text.endsWith(u'。'))
         reasons << QStringLiteral("the text does not end with 。");
-    if (!placeholdersAllowed && record.text.contains(QChar(Placeholder)))
+    if (!placeholdersAllowed && record.text.contains(DraftText::Placeholder))
         reasons << QStringLiteral("the fill-in mark ○ is not allowed in this catalogue");
     return reasons;
 }

@@ -26,8 +26,6 @@
 class CatalogueFile
 {
 public:
-    static constexpr char16_t Placeholder = u'\u25CB';
-
     QString folder;
     int width = 0;
     int capacity = 0;

@@ -9,6 +9,7 @@
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DraftEdit.h"
+#include "DraftText.h"
 #include "ManuscriptView.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
@@ -60,7 +61,7 @@ void PrepareDesk(Ctavoru_2Dlg& window)
     SamplePage* page = window.Page(1);
     for (int position = 0; position <= page->Pager().maximum(); ++position) {
         page->ShowPosition(position);
-        if (page->BottomSlot()->SampleText().contains(u'\u25CB'))
+        if (page->BottomSlot()->SampleText().contains(DraftText::Placeholder))
             break;
     }
     page->TopDraftControls()->AddButton()->click();
