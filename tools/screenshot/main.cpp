@@ -8,7 +8,6 @@
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
-#include "DraftEdit.h"
 #include "DraftText.h"
 #include "ManuscriptView.h"
 #include "SamplePage.h"
@@ -108,18 +107,23 @@ int main(int argc, char* argv[])
     }
     out << desk << '\n';
 
-    // The gathered draft on a 400字詰め sheet, as "原稿用紙で見る" shows it.
-    ManuscriptView grid(&window);
-    grid.SetGrid(ManuscriptGrid(20, 20), 20);
-    grid.Follow(window.Desk()->Draft()->document());
-    grid.show();
+    // The gathered draft on a 400字詰め sheet: the desk counting lines, and the view
+    // that "原稿用紙で見る" opens beside the window.
+    QComboBox* chooser = window.Desk()->LimitChooser();
+    chooser->setCurrentIndex(chooser->findText(ManuscriptGrid::Forms().first().Label()));
+    ManuscriptView* grid = window.Desk()->ShowGrid();
     QApplication::processEvents();
-    const QString sheet = QDir(folder).filePath(QStringLiteral("grid.png"));
-    if (!grid.grab().save(sheet)) {
-        QTextStream(stderr) << "screenshot: cannot write " << sheet << '\n';
-        return 1;
+    for (const auto& [name, widget] :
+         {std::pair{QStringLiteral("desk-grid.png"), static_cast<QWidget*>(&window)},
+          std::pair{QStringLiteral("grid.png"), static_cast<QWidget*>(grid)}}) {
+        const QString file = QDir(folder).filePath(name);
+        if (!widget->grab().save(file)) {
+            QTextStream(stderr) << "screenshot: cannot write " << file << '\n';
+            return 1;
+        }
+        out << file << '\n';
     }
-    out << sheet << '\n';
+    grid->close();
 
     // A search on a fresh window: the first tab lists the samples holding the word,
     // with the hits marked, and the tabs that hold none are dimmed.
