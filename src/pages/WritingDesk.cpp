@@ -205,6 +205,8 @@ ManuscriptView* WritingDesk::ShowGrid()
         const std::optional<ManuscriptGrid::Form> form = Grid();
         m_view->SetGrid(form ? form->Grid() : ManuscriptGrid(20, 20), form ? form->Lines() : 0);
         m_view->Follow(m_draft->document());
+        // Ctrl+P prints from beside the desk too.
+        m_view->addAction(m_print);
     }
     if (m_view->isVisible())
         m_view->raise(); // left open behind the main window
