@@ -164,7 +164,7 @@ bool ManuscriptSheet::Render(QPagedPaintDevice& device, const QString& foot, QSt
 {
     QPainter painter;
     if (!painter.begin(&device)) {
-        *error = QStringLiteral("印刷を始められませんでした");
+        *error = QStringLiteral("ページを書き始められませんでした");
         return false;
     }
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
@@ -177,13 +177,13 @@ bool ManuscriptSheet::Render(QPagedPaintDevice& device, const QString& foot, QSt
     const QFont font = Face(square);
     for (int sheet = 1; sheet <= Sheets(); ++sheet) {
         if (sheet > 1 && !device.newPage()) {
-            *error = QStringLiteral("ページを増やせませんでした");
+            *error = QStringLiteral("次のページを用意できませんでした");
             return false;
         }
         Paint(painter, sheet, origin, square, font, foot);
     }
     if (!painter.end()) {
-        *error = QStringLiteral("印刷を終えられませんでした");
+        *error = QStringLiteral("ページを書き終えられませんでした");
         return false;
     }
     return true;
