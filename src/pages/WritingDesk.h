@@ -5,13 +5,14 @@
 #include "DraftFile.h"
 #include "DraftPrinter.h"
 #include "ManuscriptGrid.h"
+#include "ManuscriptView.h"
 
+#include <QPointer>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
 
 class DraftEdit;
-class ManuscriptView;
 class MenuButton;
 class QAction;
 class QComboBox;
@@ -105,7 +106,7 @@ private:
     QAction* m_clear;
     QAction* m_showGrid;
     QAction* m_print;
-    ManuscriptView* m_view = nullptr;
+    QPointer<ManuscriptView> m_view; // a window of the main window's, which may go first
     GridAsker m_askGrid;
     DraftPrinter::Ask m_askPrint = DraftPrinter::AskWithDialog;
     ManuscriptGrid::Memo m_memo;
