@@ -20,6 +20,13 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
     setUndoRedoEnabled(false);
+    // A paragraph's layout frees its shaped glyphs once laid out, so every paint (a tab
+    // switch, a scroll of the page) would shape the visible lines again. The text only
+    // changes as a whole, so they are kept: told before the document lays out anew.
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+            block.layout()->setCacheEnabled(true);
+    });
 
     // The selection is drawn only while the box has the focus.
     QPalette p = palette();
@@ -57,7 +64,11 @@ void CMyEdit::Fill()
     m_unfilled = false;
     QString shown = m_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    // Straight into the document: QPlainTextEdit::setPlainText selects the whole text to
+    // reapply its format, which lays out the first and last paragraphs only to throw the
+    // layouts away again; the paint lays out what is visible once.
+    document()->setPlainText(shown);
+    setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
     m_hitsUnmarked = !m_hits.isEmpty();
     MarkText();
