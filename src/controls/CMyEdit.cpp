@@ -39,6 +39,7 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
 void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits)
 {
     const bool same = text == m_text && !m_unfilled;
+    const bool sameHits = same && hits == m_hits;
     m_text = text;
     m_hits = hits;
     m_unfilled = !isVisible();
@@ -49,14 +50,14 @@ void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& 
         return;
     }
     // The same sample again (the next keystroke of a search often keeps it): back to
-    // its first line as for a new one, without setting and laying it out afresh.
-    QTextCursor start(document());
-    setTextCursor(start);
+    // its first line as for a new one, without setting and laying it out afresh, and
+    // with only the hits that moved painted again.
+    const QTextCursor cursor = textCursor();
+    if (cursor.position() != 0 || cursor.hasSelection())
+        setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
-    m_hitsUnmarked = !m_hits.isEmpty();
-    MarkText();
-    if (m_hitsUnmarked)
-        viewport()->update();
+    if (!sameHits)
+        MarkText();
 }
 
 void CMyEdit::Fill()
@@ -70,10 +71,7 @@ void CMyEdit::Fill()
     document()->setPlainText(shown);
     setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
-    m_hitsUnmarked = !m_hits.isEmpty();
     MarkText();
-    if (m_hitsUnmarked)
-        viewport()->update();
 }
 
 void CMyEdit::MarkText()
@@ -97,7 +95,7 @@ void CMyEdit::MarkText()
             mark(i, i + 1, format);
     }
     // A hit only colours the background, so a searched-for mark keeps its red.
-    if (!m_hitsUnmarked && !m_hits.isEmpty()) {
+    if (!m_hits.isEmpty()) {
         // The box shows CR LF as one break: where each unit of the text landed.
         QList<qsizetype> shownAt(m_text.size() + 1);
         qsizetype shown = 0;
@@ -123,15 +121,6 @@ void CMyEdit::showEvent(QShowEvent* event)
     if (m_unfilled)
         Fill();
     QPlainTextEdit::showEvent(event);
-}
-
-void CMyEdit::paintEvent(QPaintEvent* event)
-{
-    if (m_hitsUnmarked) {
-        m_hitsUnmarked = false;
-        MarkText();
-    }
-    QPlainTextEdit::paintEvent(event);
 }
 
 void CMyEdit::mouseDoubleClickEvent(QMouseEvent* event)
