@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStaticText>
 
 #include <algorithm>
 
@@ -116,6 +117,13 @@ void ManuscriptSheet::Paint(QPainter& painter, int sheet, QPointF origin, qreal 
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const qreal lift = (metrics.ascent() - metrics.descent()) / 2;
+    // Each character is shaped once and kept while the type stays the same.
+    const QSize dpi(painter.device()->logicalDpiX(), painter.device()->logicalDpiY());
+    if (m_glyphFont != font || m_glyphDpi != dpi) {
+        m_glyphs.clear();
+        m_glyphFont = font;
+        m_glyphDpi = dpi;
+    }
     for (auto cell = begin; cell != end; ++cell) {
         const QStringView text = QStringView(m_text).mid(cell->start, cell->length);
         if (Blank(text))
@@ -138,15 +146,29 @@ void ManuscriptSheet::Paint(QPainter& painter, int sheet, QPointF origin, qreal 
             break;
         }
         const QString glyphs = text.toString();
-        const qreal advance = metrics.horizontalAdvance(glyphs);
+        auto shaped = m_glyphs.find(glyphs);
+        if (shaped == m_glyphs.end()) {
+            QStaticText prepared(glyphs);
+            prepared.setTextFormat(Qt::PlainText);
+            prepared.setPerformanceHint(QStaticText::AggressiveCaching);
+            prepared.prepare(QTransform(), font);
+            shaped = m_glyphs.insert(glyphs, {prepared, metrics.horizontalAdvance(glyphs)});
+        }
+        const qreal advance = shaped->second;
         const qreal squeeze = advance > box.width() ? box.width() / advance : 1.0;
         painter.setPen(m_overflow >= 0 && cell->start >= m_overflow ? Warning : Ink);
-        painter.save();
         // The em box centred: a full-width 。 then stands low on the left by its design.
-        painter.translate(box.center().x() - advance * squeeze / 2, box.center().y() + lift);
-        painter.scale(squeeze, 1);
-        painter.drawText(QPointF(0, 0), glyphs);
-        painter.restore();
+        const QPointF at(box.center().x() - advance * squeeze / 2,
+                         box.center().y() + lift - metrics.ascent());
+        if (squeeze < 1) { // two full-width digits in one square
+            painter.save();
+            painter.translate(at);
+            painter.scale(squeeze, 1);
+            painter.drawStaticText(QPointF(0, 0), shaped->first);
+            painter.restore();
+        } else {
+            painter.drawStaticText(at, shaped->first);
+        }
     }
 
     QFont small = font;

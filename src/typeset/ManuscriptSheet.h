@@ -6,9 +6,12 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QPointF>
+#include <QSize>
 #include <QSizeF>
+#include <QStaticText>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -58,4 +61,8 @@ private:
     QString m_text;
     QList<ManuscriptGrid::Cell> m_cells;
     qsizetype m_overflow = -1;
+    // Characters shaped for painting, with their advances, for one type at one resolution.
+    mutable QHash<QString, std::pair<QStaticText, qreal>> m_glyphs;
+    mutable QFont m_glyphFont;
+    mutable QSize m_glyphDpi;
 };
