@@ -173,7 +173,7 @@ void TestSearchWindow::tabsTellWhatTheQueryFinds()
         }
         if (searching) {
             QCOMPARE(page->CountLabel()->text(), QStringLiteral("%1 件").arg(count));
-            QCOMPARE(page->CaptionLabel()->text(), u"\u300C"_qs + query + u"\u300Dを含む文例"_qs);
+            QCOMPARE(page->CaptionLabel()->text(), SearchQuery(query).Caption(QString()));
         } else {
             QCOMPARE(page->CountLabel()->text(), QStringLiteral("0 件"));
             QVERIFY(page->CaptionLabel()->text().isEmpty());

@@ -12,9 +12,28 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 using namespace NumberedPageSupport;
+
+namespace {
+
+// WCAG's contrast ratio of two colours.
+double Contrast(QColor a, QColor b)
+{
+    const auto luminance = [](QColor c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
 
 class TestSlotDraftControls : public QObject
 {
@@ -65,12 +84,18 @@ void TestSlotDraftControls::countsTheSampleItself()
 
     page->Choose(3);
     QCOMPARE(page->BottomSlot()->SampleText().contains(QStringLiteral("No.10")),
-             page->parameters().display == SamplePage::DisplayRule::Numbered);
+             PageIdentity::ForFolder(folder).numbered);
     // "　第1の文例です。" and "　二段落目です。": 9 + 8, the line break not counted.
     QCOMPARE(top->CountLabel()->text(), QStringLiteral("17 字"));
     QCOMPARE(bottom->CountLabel()->text(), QStringLiteral("18 字"));
     QCOMPARE(top->CountLabel()->accessibleName(), QStringLiteral("上の文例の字数 17 字"));
     QCOMPARE(bottom->CountLabel()->accessibleName(), QStringLiteral("下の文例の字数 18 字"));
+    // Readable: the count's ink against what is painted behind it.
+    const QImage shot = page->grab().toImage();
+    const QColor behind = shot.pixelColor(top->mapTo(page.get(), top->CountLabel()->pos()));
+    const double contrast =
+        Contrast(behind, top->CountLabel()->palette().color(QPalette::WindowText));
+    QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
     QTest::mouseClick(bottom->AddButton(), Qt::LeftButton);
     QTest::mouseClick(top->AddButton(), Qt::LeftButton);
     QCOMPARE(added.size(), 2);

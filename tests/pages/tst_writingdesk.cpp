@@ -47,6 +47,7 @@ private slots:
     void failedSaveReportsAndKeepsTheDraftUnsaved_data();
     void failedSaveReportsAndKeepsTheDraftUnsaved();
     void largePasteCountsExactly();
+    void missingPdfFontIsReported();
 
 private:
     QString Selected() const { return m_desk->Draft()->textCursor().selectedText(); }
@@ -502,6 +503,25 @@ void TestWritingDesk::largePasteCountsExactly()
     m_desk->Draft()->verticalScrollBar()->setValue(0);
     QVERIFY(marked(0));
     QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("記入箇所 残り 2"));
+}
+
+void TestWritingDesk::missingPdfFontIsReported()
+{
+    // CTest runs this once more with fontconfig shown the Gothic alone.
+    const bool withoutMincho = qEnvironmentVariableIsSet("KIRAVELO_WITHOUT_MINCHO");
+    if (!withoutMincho)
+        QSKIP("IPA Mincho is installed here; the run without it checks the report");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("下書き.pdf"));
+    m_desk->Add(QStringLiteral("下書き"));
+    m_desk->File().SetChooser([path](QWidget*) { return path; });
+    QSignalSpy failed(m_desk, &WritingDesk::SaveFailed);
+    QVERIFY(!m_desk->Save());
+    QCOMPARE(failed.size(), 1);
+    QVERIFY2(failed.first().first().toString().contains(QStringLiteral("IPAMincho")),
+             qPrintable(failed.first().first().toString()));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(m_desk->HasUnsavedText());
 }
 
 QTEST_MAIN(TestWritingDesk)
