@@ -22,7 +22,8 @@
 //   　first paragraph            one line per paragraph, each opening with U+3000
 //   　second paragraph
 //
-// Lines starting with '#' are comments. Paragraphs are joined with CR LF.
+// Lines starting with '#' are comments. Paragraphs are joined with CR LF. A 〔…〕 phrase
+// closes within its paragraph and is never empty.
 class CatalogueFile
 {
 public:

@@ -121,6 +121,11 @@ void TestCatalogueContent::malformedEntriesAreRejected_data()
     QTest::newRow("placeholder forbidden")
         << QByteArray("placeholders: none\nrecord: t_001.pdf\nmask: 101\n\u3000評定は○です。\n")
         << QStringLiteral("fill-in mark");
+    QTest::newRow("〕 in the next paragraph")
+        << QByteArray("record: t_001.pdf\nmask: 101\n\u3000〔演習。\n\u3000名〕。\n")
+        << QStringLiteral("paragraph 1 leaves the 〔 at character 2 unclosed");
+    QTest::newRow("empty 〔〕") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000〔\u3000〕。\n")
+                                << QStringLiteral("empty 〔〕 at character 2");
     QTest::newRow("over capacity")
         << QByteArray("record: t_001.pdf\n" + ok + "\nrecord: t_002.pdf\n" + ok +
                       "\nrecord: t_003.pdf\n" + ok)
@@ -170,6 +175,8 @@ void TestCatalogueContent::everyCategoryHasSamples_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("least");
     QTest::addColumn<QList<int>>("bands"); // upper ends; each band begins 30 or 40 字 lower
+    QTest::newRow("koumoku1: a teacher's and an applicant's at least")
+        << QStringLiteral("koumoku1") << 2 << QList<int>{400, 800};
     QTest::newRow("gakubu") << QStringLiteral("gakubu") << 2 << QList<int>{200, 400, 800};
     QTest::newRow("jiko") << QStringLiteral("jiko") << 3 << QList<int>{400, 800};
 }

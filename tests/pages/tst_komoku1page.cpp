@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgTabKomoku1.h"
 #include "CMyEdit.h"
+#include "CatalogueData.h"
 #include "ClickableLabel.h"
 #include "DocumentOpener.h"
 #include "FieldSelector.h"
@@ -24,22 +25,24 @@
 
 namespace {
 
-// Nine records in three fields, records 0, 3 and 4 under the first, 1, 2 and 5 under
-// the second, 6, 7 and 8 under the third: the page's behaviour, not its content.
 const QList<SampleRecord>& Records()
 {
-    static const QList<SampleRecord> records = [] {
-        QList<SampleRecord> list;
-        const int fields[] = {0, 1, 1, 0, 0, 1, 2, 2, 2};
-        for (int i = 0; i < 9; ++i) {
-            QString mask(FieldTable::FieldCount, u'0');
-            mask[fields[i]] = u'1';
-            list.append({QStringLiteral("\u3000文例%1です。").arg(i), mask,
-                         QStringLiteral("koumoku1_%1.pdf").arg(i + 100)});
-        }
-        return list;
-    }();
-    return records;
+    return CatalogueData::ForFolder(QStringLiteral("koumoku1")).records;
+}
+
+// The indices of the catalogue's records filed under `field`, in listing order.
+QList<int> Matches(int field)
+{
+    QList<int> indices;
+    for (int i = 0; i < Records().size(); ++i)
+        if (Records().at(i).mask.at(field) == u'1')
+            indices << i;
+    return indices;
+}
+
+QString Count(int field)
+{
+    return QStringLiteral("%1 件").arg(Matches(field).size());
 }
 
 // `count` records filed under the first field; those in `longOnes` run far past a slot.
@@ -91,6 +94,8 @@ private:
     void Wheel(int delta);
 
     CDlgTabKomoku1* m_page = nullptr;
+    // What VerifyShows compares with: the catalogue, or the records a test gave its page.
+    const QList<SampleRecord>* m_records = nullptr;
     QTemporaryDir m_documents;
     DocumentOpener m_opener;
     QList<QUrl> m_handed;
@@ -99,6 +104,7 @@ private:
 void TestKomoku1Page::init()
 {
     m_handed.clear();
+    m_records = &Records();
     m_opener.SetDocumentFolder(m_documents.path());
     QDir(m_documents.path()).mkpath(QStringLiteral("bunrei_pdf/koumoku1"));
     for (const SampleRecord& r : Records()) {
@@ -110,7 +116,7 @@ void TestKomoku1Page::init()
         m_handed << url;
         return true;
     });
-    m_page = new CDlgTabKomoku1(nullptr, Records());
+    m_page = new CDlgTabKomoku1;
     m_page->SetDocumentOpener(&m_opener);
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page));
@@ -153,13 +159,13 @@ void TestKomoku1Page::Choose(int field, bool viaArrow)
 
 void TestKomoku1Page::VerifyShows(int top, int bottom)
 {
-    QCOMPARE(m_page->TopSlot()->SampleText(), top >= 0 ? Records().at(top).text : QString());
+    QCOMPARE(m_page->TopSlot()->SampleText(), top >= 0 ? m_records->at(top).text : QString());
     QCOMPARE(m_page->BottomSlot()->SampleText(),
-             bottom >= 0 ? Records().at(bottom).text : QString());
+             bottom >= 0 ? m_records->at(bottom).text : QString());
     QCOMPARE(m_page->TopButton()->isEnabled(), top >= 0);
     QCOMPARE(m_page->BottomButton()->isEnabled(), bottom >= 0);
-    QCOMPARE(m_page->TopPdfName(), top >= 0 ? Records().at(top).pdfName : QString());
-    QCOMPARE(m_page->BottomPdfName(), bottom >= 0 ? Records().at(bottom).pdfName : QString());
+    QCOMPARE(m_page->TopPdfName(), top >= 0 ? m_records->at(top).pdfName : QString());
+    QCOMPARE(m_page->BottomPdfName(), bottom >= 0 ? m_records->at(bottom).pdfName : QString());
 }
 
 void TestKomoku1Page::Wheel(int delta)
@@ -186,40 +192,43 @@ void TestKomoku1Page::startState()
 
 void TestKomoku1Page::literatureFieldPagesAndOpens()
 {
+    const QList<int> m = Matches(0);
     Choose(0);
     QCOMPARE(m_page->CaptionLabel()->text(), QStringLiteral("文学部　＞　文学分野"));
-    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
-    VerifyShows(0, 3);
+    QCOMPARE(m_page->CountLabel()->text(), Count(0));
+    VerifyShows(m.at(0), m.at(1));
     QVERIFY(m_page->ScrollBar()->isEnabled());
     QCOMPARE(m_page->ScrollBar()->minimum(), 0);
-    QCOMPARE(m_page->ScrollBar()->maximum(), 1);
+    QCOMPARE(m_page->ScrollBar()->maximum(), m.size() - 2);
     QCOMPARE(m_page->ScrollBar()->value(), 0);
 
     m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    VerifyShows(3, 4);
+    VerifyShows(m.at(1), m.at(2));
     QTest::mouseClick(m_page->TopButton(), Qt::LeftButton);
     QCOMPARE(m_handed.size(), 1);
-    QCOMPARE(m_handed.first().toLocalFile(),
-             QDir(m_documents.path())
-                 .filePath(QStringLiteral("bunrei_pdf/koumoku1/") + Records().at(3).pdfName));
+    QCOMPARE(m_handed.first().fileName(), QStringLiteral("koumoku1_132.pdf"));
+    QCOMPARE(
+        m_handed.first().toLocalFile(),
+        QDir(m_documents.path()).filePath(QStringLiteral("bunrei_pdf/koumoku1/koumoku1_132.pdf")));
 
     // Choosing the same field again starts over at the first two.
     Choose(0);
     QCOMPARE(m_page->ScrollBar()->value(), 0);
-    VerifyShows(0, 3);
+    VerifyShows(m.at(0), m.at(1));
 }
 
 void TestKomoku1Page::psychologyBottomButtonAtPosition1()
 {
+    const QList<int> m = Matches(2);
     Choose(2);
-    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
-    VerifyShows(6, 7);
-    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(m_page->CountLabel()->text(), Count(2));
+    VerifyShows(m.at(0), m.at(1));
+    m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(m_page->ScrollBar()->value(), 1);
-    VerifyShows(7, 8);
+    VerifyShows(m.at(1), m.at(2));
     QTest::mouseClick(m_page->BottomButton(), Qt::LeftButton);
     QCOMPARE(m_handed.size(), 1);
-    QCOMPARE(m_handed.first().fileName(), Records().at(8).pdfName);
+    QCOMPARE(m_handed.first().fileName(), QStringLiteral("koumoku1_239.pdf"));
 }
 
 void TestKomoku1Page::emptyFieldsDisableEverything_data()
@@ -234,7 +243,15 @@ void TestKomoku1Page::emptyFieldsDisableEverything_data()
 void TestKomoku1Page::emptyFieldsDisableEverything()
 {
     QFETCH(int, field);
-    Choose(1); // something to leave behind first
+    // Every field of the catalogue has samples: a page whose records all stand under the first.
+    const QList<SampleRecord> records = FiledUnderFirstField(3);
+    m_records = &records;
+    delete m_page;
+    m_page = new CDlgTabKomoku1(nullptr, records);
+    m_page->SetDocumentOpener(&m_opener);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    Choose(0); // something to leave behind first
     m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     Choose(field);
     QTEST(m_page->CaptionLabel()->text(), "caption");
@@ -250,7 +267,7 @@ void TestKomoku1Page::emptyFieldsDisableEverything()
     QVERIFY(m_page->ScrollBar()->isEnabled());
     QCOMPARE(m_page->ScrollBar()->value(), 0);
     QCOMPARE(m_page->ScrollBar()->maximum(), 1);
-    VerifyShows(0, 3);
+    VerifyShows(0, 1);
 }
 
 void TestKomoku1Page::dismissingPopupChangesNothing()
@@ -264,9 +281,9 @@ void TestKomoku1Page::dismissingPopupChangesNothing()
     QTest::keyClick(menu, Qt::Key_Escape);
     QTRY_VERIFY(!selector->OpenMenu());
     QCOMPARE(m_page->CaptionLabel()->text(), QStringLiteral("文学部　＞　文学分野"));
-    QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("3 件"));
+    QCOMPARE(m_page->CountLabel()->text(), Count(0));
     QCOMPARE(m_page->ScrollBar()->value(), 1);
-    VerifyShows(3, 4);
+    VerifyShows(Matches(0).at(1), Matches(0).at(2));
 }
 
 void TestKomoku1Page::keysOnThePager_data()
@@ -275,14 +292,14 @@ void TestKomoku1Page::keysOnThePager_data()
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("expected");
-    // Field 1 has records 1, 2 and 5: positions 0 and 1.
-    QTest::newRow("down") << 1 << 0 << int(Qt::Key_Down) << 1;
-    QTest::newRow("down at the end") << 1 << 1 << int(Qt::Key_Down) << 1;
-    QTest::newRow("up") << 1 << 1 << int(Qt::Key_Up) << 0;
-    QTest::newRow("page down clamps") << 1 << 0 << int(Qt::Key_PageDown) << 1;
-    QTest::newRow("page up clamps") << 1 << 1 << int(Qt::Key_PageUp) << 0;
-    QTest::newRow("end is one step") << 1 << 0 << int(Qt::Key_End) << 1;
-    QTest::newRow("home is one step") << 1 << 1 << int(Qt::Key_Home) << 0;
+    // Three records under the first field: positions 0 and 1.
+    QTest::newRow("down") << 0 << 0 << int(Qt::Key_Down) << 1;
+    QTest::newRow("down at the end") << 0 << 1 << int(Qt::Key_Down) << 1;
+    QTest::newRow("up") << 0 << 1 << int(Qt::Key_Up) << 0;
+    QTest::newRow("page down clamps") << 0 << 0 << int(Qt::Key_PageDown) << 1;
+    QTest::newRow("page up clamps") << 0 << 1 << int(Qt::Key_PageUp) << 0;
+    QTest::newRow("end is one step") << 0 << 0 << int(Qt::Key_End) << 1;
+    QTest::newRow("home is one step") << 0 << 1 << int(Qt::Key_Home) << 0;
 }
 
 void TestKomoku1Page::keysOnThePager()
@@ -291,27 +308,37 @@ void TestKomoku1Page::keysOnThePager()
     QFETCH(int, start);
     QFETCH(int, key);
     QFETCH(int, expected);
-    Choose(field);
+    const QList<SampleRecord> records = FiledUnderFirstField(3);
+    m_records = &records;
+    delete m_page;
+    m_page = new CDlgTabKomoku1(nullptr, records);
+    m_page->SetDocumentOpener(&m_opener);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    m_page->Choose(field);
     if (start > 0)
         m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     m_page->ScrollBar()->setFocus();
     QTest::keyClick(m_page->ScrollBar(), Qt::Key(key));
     QCOMPARE(m_page->ScrollBar()->value(), expected);
-    const QList<int> matches = {1, 2, 5};
-    VerifyShows(matches.at(expected), matches.at(expected + 1));
+    VerifyShows(expected, expected + 1);
 }
 
 void TestKomoku1Page::wheelMovesOneMatchPerMessage()
 {
+    const QList<int> m = Matches(0);
+    QVERIFY(m.size() >= 4);
     Choose(0);
     Wheel(-1200); // one fast turn
     QCOMPARE(m_page->ScrollBar()->value(), 1);
-    VerifyShows(3, 4);
+    VerifyShows(m.at(1), m.at(2));
     Wheel(-120);
+    QCOMPARE(m_page->ScrollBar()->value(), 2);
+    Wheel(15);
     QCOMPARE(m_page->ScrollBar()->value(), 1);
     Wheel(15);
     QCOMPARE(m_page->ScrollBar()->value(), 0);
-    VerifyShows(0, 3);
+    VerifyShows(m.at(0), m.at(1));
     // A sideways wheel is not a paging request.
     const QPoint at(150, 300);
     QWheelEvent sideways(at, m_page->mapToGlobal(at), QPoint(), QPoint(-120, 0), Qt::NoButton,
@@ -322,14 +349,15 @@ void TestKomoku1Page::wheelMovesOneMatchPerMessage()
 
 void TestKomoku1Page::dragFollowsTheThumb()
 {
+    const QList<int> m = Matches(2);
     Choose(2);
     m_page->ScrollBar()->setSliderDown(true);
     m_page->ScrollBar()->setSliderPosition(1);
     QCOMPARE(m_page->Pager().position(), 1);
-    VerifyShows(7, 8);
+    VerifyShows(m.at(1), m.at(2));
     m_page->ScrollBar()->setSliderPosition(0);
     m_page->ScrollBar()->setSliderDown(false);
-    VerifyShows(6, 7);
+    VerifyShows(m.at(0), m.at(1));
 }
 
 void TestKomoku1Page::clickOnSurfaceFocusesPager()
@@ -341,14 +369,14 @@ void TestKomoku1Page::clickOnSurfaceFocusesPager()
 
 void TestKomoku1Page::missingDocumentIsReported()
 {
-    QFile::remove(QDir(m_documents.path())
-                      .filePath(QStringLiteral("bunrei_pdf/koumoku1/") + Records().at(0).pdfName));
+    QFile::remove(
+        QDir(m_documents.path()).filePath(QStringLiteral("bunrei_pdf/koumoku1/koumoku1_057.pdf")));
     QSignalSpy failed(m_page, &SamplePage::DocumentFailed);
     Choose(0);
     QTest::mouseClick(m_page->TopButton(), Qt::LeftButton);
     QVERIFY(m_handed.isEmpty());
     QCOMPARE(failed.size(), 1);
-    QCOMPARE(failed.first().at(0).toString(), Records().at(0).pdfName);
+    QCOMPARE(failed.first().at(0).toString(), QStringLiteral("koumoku1_057.pdf"));
     QTest::mouseClick(m_page->BottomButton(), Qt::LeftButton);
     QCOMPARE(m_handed.size(), 1);
     QCOMPARE(failed.size(), 1);
