@@ -149,6 +149,8 @@ void TestCategoryPages::deliveredCatalogueFillsEveryCategory()
         QFile pdf(documents + name);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
     }
+    // The opener looks into the folder once per run: a fresh look, as at start-up.
+    m_opener.SetDocumentFolder(m_documents.path());
     const auto page = Page(folder);
     page->SetDocumentOpener(&m_opener);
     QCOMPARE(page->CountLabel()->text(), QStringLiteral("0 件"));
