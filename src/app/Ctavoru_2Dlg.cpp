@@ -8,6 +8,7 @@
 #include "DialogUnits.h"
 #include "NoticeBar.h"
 #include "PageFactory.h"
+#include "ProgramName.h"
 #include "SamplePage.h"
 #include "UiFonts.h"
 #include "WritingDesk.h"
@@ -22,7 +23,7 @@
 
 Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("KiraveloVer2"));
+    setWindowTitle(ProgramName::Shown());
     setWindowIcon(Artwork::AppIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -50,10 +51,9 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     m_guide->setAccessibleName(QStringLiteral("このソフトの使い方"));
     // The About line a screen reader can reach without opening the guide.
     m_guide->setAccessibleDescription(
-        QStringLiteral(
-            "KiraveloVer2 バージョン%1。プログラムはGPL-3.0-or-later、文例・説明書・絵はCC0-1.0。"
-            "io.github.kiravelo.Kiravelo")
-            .arg(QStringLiteral(KIRAVELO_VERSION)));
+        QStringLiteral("%1 バージョン%2。プログラムはGPL-3.0-or-later、文例・説明書・絵はCC0-1.0。"
+                       "io.github.kiravelo.Kiravelo")
+            .arg(ProgramName::Shown(), QStringLiteral(KIRAVELO_VERSION)));
     m_guide->SetAccessibleRole(QAccessible::Link);
     connect(m_guide, &ClickableLabel::clicked, this, &Ctavoru_2Dlg::OpenUsageGuide);
 

@@ -30,8 +30,18 @@ public:
         bool numbered; // samples headed by "No." and their place in the catalogue
     };
 
+    // Positions in All(), for the pages that are built by name.
+    enum Tab
+    {
+        Koumoku1,
+        Koumoku2,
+        Gakubu,
+        Jiko,
+    };
+
     // In tab order.
     static const QList<Page>& All();
+    static const Page& Of(Tab tab) { return All().at(tab); }
     // The page of a document folder; an empty one for an unknown folder.
     static const Page& ForFolder(const QString& folder);
 };

@@ -4,6 +4,7 @@
 
 #include "DraftSheet.h"
 #include "ManuscriptSheet.h"
+#include "ProgramName.h"
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -25,7 +26,7 @@ bool DraftPrinter::Print(const QString& text, const ManuscriptSheet* sheet, cons
     error->clear();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(sheet ? QStringLiteral("下書き（原稿用紙）") : QStringLiteral("下書き"));
-    printer.setCreator(QStringLiteral("KiraveloVer2"));
+    printer.setCreator(ProgramName::Shown());
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(QPageLayout::Portrait);
     if (!ask(printer, parent))

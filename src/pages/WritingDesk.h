@@ -6,6 +6,7 @@
 #include "DraftPrinter.h"
 #include "ManuscriptGrid.h"
 #include "ManuscriptView.h"
+#include "PageLayout.h"
 
 #include <QPointer>
 #include <QSize>
@@ -29,7 +30,7 @@ class WritingDesk : public QWidget
     Q_OBJECT
 public:
     // Page pixels: the area above the slots and the block beside it.
-    static constexpr QRect PageArea{291, 41, 672, 188};
+    static constexpr QRect PageArea = PageLayout::DeskArea;
     static constexpr int MessageMilliseconds = 4000;
 
     explicit WritingDesk(QWidget* parent = nullptr);

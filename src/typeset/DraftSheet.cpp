@@ -3,6 +3,7 @@
 #include "DraftSheet.h"
 
 #include "PdfComposer.h"
+#include "ProgramName.h"
 #include "SheetStyle.h"
 
 #include <QPainter>
@@ -11,7 +12,7 @@ namespace {
 
 void Compose(PdfComposer& composer, const QString& text)
 {
-    composer.SetCreator(QStringLiteral("KiraveloVer2"));
+    composer.SetCreator(ProgramName::Shown());
     const PdfComposer::TextStyle body = SheetStyle::Body();
     for (const QString& paragraph : text.split(u'\n'))
         composer.Paragraph(paragraph, body);
@@ -28,6 +29,8 @@ PdfComposer::PageFurniture Foot(const QString& foot)
 
 QByteArray DraftSheet::Pdf(const QString& text, const QString& foot, QString* error)
 {
+    if (!PdfComposer::FontsPresent(error))
+        return {};
     PdfComposer composer = SheetStyle::Composer();
     Compose(composer, text);
     return composer.Render(QStringLiteral("下書き"), Foot(foot), error);
@@ -36,6 +39,8 @@ QByteArray DraftSheet::Pdf(const QString& text, const QString& foot, QString* er
 bool DraftSheet::Print(const QString& text, const QString& foot, QPagedPaintDevice& device,
                        QString* error)
 {
+    if (!PdfComposer::FontsPresent(error))
+        return false;
     PdfComposer composer = SheetStyle::Composer();
     Compose(composer, text);
     return composer.Print(device, Foot(foot), error);

@@ -12,7 +12,8 @@ class QPagedPaintDevice;
 class DraftSheet
 {
 public:
-    // The PDF, or nothing with the reason in `error`.
+    // The PDF, or nothing with the reason in `error`: a font it needs is missing, or
+    // the writer failed.
     static QByteArray Pdf(const QString& text, const QString& foot, QString* error);
     // The same pages on a printer; false with the reason in `error`.
     static bool Print(const QString& text, const QString& foot, QPagedPaintDevice& device,

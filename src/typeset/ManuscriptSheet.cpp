@@ -3,6 +3,7 @@
 #include "ManuscriptSheet.h"
 
 #include "PdfComposer.h"
+#include "ProgramName.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -184,6 +185,8 @@ void ManuscriptSheet::Paint(QPainter& painter, int sheet, QPointF origin, qreal 
 
 bool ManuscriptSheet::Render(QPagedPaintDevice& device, const QString& foot, QString* error) const
 {
+    if (!PdfComposer::FontsPresent(error))
+        return false;
     QPainter painter;
     if (!painter.begin(&device)) {
         *error = QStringLiteral("ページを書き始められませんでした");
@@ -220,7 +223,7 @@ QByteArray ManuscriptSheet::Pdf(const QString& foot, QString* error) const
     // A margin of 12 mm all round, which any printer can reach.
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
-    writer.setCreator(QStringLiteral("KiraveloVer2"));
+    writer.setCreator(ProgramName::Shown());
     writer.setTitle(QStringLiteral("下書き（原稿用紙）"));
     if (!Render(writer, foot, error))
         return {};

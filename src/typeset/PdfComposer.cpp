@@ -361,6 +361,18 @@ QFont PdfComposer::Gothic(qreal points)
     return Face(GothicFamily, points);
 }
 
+bool PdfComposer::FontsPresent(QString* error)
+{
+    // Qt would set the text in whatever face it finds instead, unnoticed.
+    if (const QString missing = MissingFonts(); !missing.isEmpty()) {
+        *error = QStringLiteral("PDFに使う書体（%1）がありません。fonts-ipafont-mincho と "
+                                "fonts-ipafont-gothic を入れてください。")
+                     .arg(missing);
+        return false;
+    }
+    return true;
+}
+
 QString PdfComposer::MissingFonts()
 {
     QStringList missing;

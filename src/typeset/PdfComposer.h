@@ -91,6 +91,8 @@ public:
     static QFont Mincho(qreal points);
     static QFont Gothic(qreal points);
     static QString MissingFonts();
+    // False, with what to install in `error`, when a face the desk's pages need is missing.
+    static bool FontsPresent(QString* error);
 
 private:
     struct Item
