@@ -18,6 +18,12 @@ QDateTime FromMs(qint64 ms)
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
 }
 
+// An empty text is still text: the columns refuse NULL.
+QVariant Text(const QString& text)
+{
+    return QVariant(text.isNull() ? QStringLiteral("") : text);
+}
+
 // SQLite's result codes, as Qt's driver reports them.
 bool IsBusy(const QSqlError& error)
 {
@@ -423,10 +429,9 @@ std::optional<qint64> Library::AddSample(const QString& title, const QString& te
         QSqlQuery query(m_db);
         query.prepare(QStringLiteral(
             "INSERT INTO samples (title, text, tags, created, updated) VALUES (?, ?, ?, ?, ?)"));
-        for (const QVariant& value :
-             {QVariant(sample.title), QVariant(sample.text), QVariant(sample.tags),
-              QVariant(sample.created.toMSecsSinceEpoch()),
-              QVariant(sample.updated.toMSecsSinceEpoch())})
+        for (const QVariant& value : {Text(sample.title), Text(sample.text), Text(sample.tags),
+                                      QVariant(sample.created.toMSecsSinceEpoch()),
+                                      QVariant(sample.updated.toMSecsSinceEpoch())})
             query.addBindValue(value);
         if (!query.exec()) {
             m_lastError = Why(query.lastError());
@@ -465,9 +470,8 @@ bool Library::UpdateSample(qint64 id, const QString& title, const QString& text,
         QSqlQuery query(m_db);
         query.prepare(QStringLiteral(
             "UPDATE samples SET title = ?, text = ?, tags = ?, updated = ? WHERE id = ?"));
-        for (const QVariant& value :
-             {QVariant(sample.title), QVariant(sample.text), QVariant(sample.tags),
-              QVariant(sample.updated.toMSecsSinceEpoch()), QVariant(id)})
+        for (const QVariant& value : {Text(sample.title), Text(sample.text), Text(sample.tags),
+                                      QVariant(sample.updated.toMSecsSinceEpoch()), QVariant(id)})
             query.addBindValue(value);
         if (!query.exec()) {
             m_lastError = Why(query.lastError());
@@ -510,8 +514,8 @@ bool Library::RestoreSample(const OwnSample& sample)
                                      "(id, title, text, tags, created, updated) "
                                      "VALUES (?, ?, ?, ?, ?, ?)"));
         for (const QVariant& value :
-             {QVariant(sample.id), QVariant(sample.title), QVariant(sample.text),
-              QVariant(sample.tags), QVariant(sample.created.toMSecsSinceEpoch()),
+             {QVariant(sample.id), Text(sample.title), Text(sample.text), Text(sample.tags),
+              QVariant(sample.created.toMSecsSinceEpoch()),
               QVariant(sample.updated.toMSecsSinceEpoch())})
             query.addBindValue(value);
         if (!query.exec()) {
@@ -541,9 +545,8 @@ bool Library::KeepDraft(const QString& name, const QString& text, int limit)
         QSqlQuery query(m_db);
         query.prepare(QStringLiteral(
             "INSERT OR REPLACE INTO drafts (name, text, draft_limit, kept) VALUES (?, ?, ?, ?)"));
-        for (const QVariant& value :
-             {QVariant(draft.name), QVariant(draft.text), QVariant(draft.limit),
-              QVariant(draft.kept.toMSecsSinceEpoch())})
+        for (const QVariant& value : {Text(draft.name), Text(draft.text), QVariant(draft.limit),
+                                      QVariant(draft.kept.toMSecsSinceEpoch())})
             query.addBindValue(value);
         if (!query.exec()) {
             m_lastError = Why(query.lastError());
@@ -593,7 +596,7 @@ std::optional<Library::Imported> Library::Import(const LibraryExchange::Contents
             "INSERT INTO samples (title, text, tags, created, updated) VALUES (?, ?, ?, ?, ?)"));
         for (auto it = added.rbegin(); it != added.rend(); ++it) {
             for (const QVariant& value :
-                 {QVariant(it->title), QVariant(it->text), QVariant(it->tags),
+                 {Text(it->title), Text(it->text), Text(it->tags),
                   QVariant(now.toMSecsSinceEpoch()), QVariant(now.toMSecsSinceEpoch())})
                 query.addBindValue(value);
             if (!query.exec()) {
