@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KIRAVELO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beyond the libraries: the interface's Japanese font (the PDFs embed theirs) and
-# xdg-open, through which the program hands its PDFs to the desktop's viewer.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils")
+# Beyond the libraries: the interface's Japanese font (the PDFs embed theirs),
+# xdg-open, through which the program hands its PDFs to the desktop's viewer, and Qt's
+# SQLite driver (a plugin, which dpkg-shlibdeps cannot see) for the user's library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, xdg-utils, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "evince | pdf-viewer")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "model sentences for Japanese university admission papers")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION

@@ -111,6 +111,7 @@ void TestPackage::dependencies_data()
     // Declared by the build: what the program needs beyond its libraries.
     QTest::newRow("interface font") << "fonts-ipafont-gothic";
     QTest::newRow("PDF opener") << "xdg-utils";
+    QTest::newRow("the library's SQLite driver") << "libqt6sql6-sqlite";
 }
 
 void TestPackage::dependencies()
