@@ -12,6 +12,7 @@
 #include <functional>
 
 class ClickableLabel;
+class Library;
 class ColouredTabBar;
 class NoticeBar;
 class QLineEdit;
@@ -29,8 +30,11 @@ public:
     static constexpr QSize ClientSize{992, 669};
     static constexpr QPoint PageOrigin{4, 36};
     static inline const int PageCount = int(PageIdentity::All().size());
+    // How long a removed own sample can be put back from the notice.
+    static constexpr int UndoMilliseconds = 10000;
 
-    explicit Ctavoru_2Dlg(QWidget* parent = nullptr);
+    // `libraryPath`: where the user's library is kept (Library::DefaultPath() when empty).
+    explicit Ctavoru_2Dlg(QWidget* parent = nullptr, const QString& libraryPath = QString());
     ~Ctavoru_2Dlg() override;
 
     ColouredTabBar* TabBar() const { return m_tabs; }
@@ -44,6 +48,8 @@ public:
     DocumentOpener& Documents() { return m_documents; }
     // The one search of every tab, in the strip beside the tabs.
     QLineEdit* SearchField() const { return m_search; }
+    // What the user keeps: stars, own samples, kept drafts. Opened when first needed.
+    Library* UserLibrary() const { return m_library; }
     // The draft shared by every page; it shows on the current one.
     WritingDesk* Desk() const { return m_desk; }
     // Replaces the question asked before closing on an unsaved draft (tests answer it).
@@ -60,6 +66,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowSelectedPage();
@@ -67,8 +74,10 @@ private:
     void OpenUsageGuide();
     void ApplyQuery(const QString& typed);
     void ShowSearchOnTabs();
+    void ShowLibraryProblem();
 
     DocumentOpener m_documents;
+    Library* m_library;
     ColouredTabBar* m_tabs;
     QList<SamplePage*> m_pages;
     QPushButton* m_exit;

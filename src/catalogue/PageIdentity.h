@@ -17,6 +17,7 @@ public:
         Fields,    // FieldTable's fields of study, chosen one at a time
         Qualities, // CheckGroup's tick boxes, any number at once
         Faculties, // JikoFacultyTable's faculties, chosen one at a time
+        Own,       // the user's library: the starred samples, or their own
         None,      // no page of this program
     };
 

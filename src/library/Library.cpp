@@ -104,6 +104,7 @@ void Library::Open()
         return;
     m_opened = true;
     Read();
+    emit Opened();
 }
 
 bool Library::OpenConnection(bool writable)

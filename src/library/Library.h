@@ -78,6 +78,8 @@ public:
 signals:
     // What the library holds changed: kept here, or read again after another window.
     void Changed();
+    // The file has been read for the first time (Problem() tells if it could not be).
+    void Opened();
 
 private:
     bool Read();

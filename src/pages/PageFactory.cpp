@@ -3,6 +3,7 @@
 #include "PageFactory.h"
 
 #include "CDlgTabGakubu.h"
+#include "CDlgTabJibun.h"
 #include "CDlgTabJiko.h"
 #include "CDlgTabKomoku1.h"
 #include "CDlgTabKomoku2.h"
@@ -17,5 +18,7 @@ SamplePage* PageFactory::Create(const QString& folder, QWidget* parent)
         return new CDlgTabGakubu(parent);
     if (folder == CDlgTabJiko::Folder)
         return new CDlgTabJiko(parent);
+    if (folder == CDlgTabJibun::Folder)
+        return new CDlgTabJibun(parent);
     return nullptr;
 }
