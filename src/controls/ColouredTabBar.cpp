@@ -58,7 +58,7 @@ QSize ColouredTabBar::tabSizeHint(int index) const
     // The captions end in an ideographic space that draws nothing: five tabs and the
     // search field share the strip left of the guide picture.
     const int textWidth = fontMetrics().horizontalAdvance(tabText(index).trimmed());
-    return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() * 3 / 4, TabHeight);
+    return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() / 2, TabHeight);
 }
 
 void ColouredTabBar::paintEvent(QPaintEvent*)
