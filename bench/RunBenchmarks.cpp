@@ -6,6 +6,7 @@
 #include "CDlgTabJiko.h"
 #include "CDlgTabKomoku1.h"
 #include "CDlgTabKomoku2.h"
+#include "CatalogueData.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DocumentOpener.h"
@@ -206,6 +207,12 @@ QString SyntheticSample(int seed)
     return text;
 }
 
+// Each tab at the capacity its catalogue states, as the build compiled it.
+int Capacity(const QString& folder)
+{
+    return CatalogueData::ForFolder(folder).capacity;
+}
+
 // `records` samples of 800 characters, filed under every category of a `width`-wide
 // mask and named as `folder`'s PDFs are.
 QList<SampleRecord> SyntheticCatalogue(int records, const QString& folder = QString(),
@@ -264,8 +271,11 @@ QList<Figure> SearchCoreFigures()
 {
     QList<Figure> figures;
     QList<QList<SampleRecord>> catalogues;
-    for (int capacity : {324, 78, 9, 6})
-        catalogues.append(SyntheticCatalogue(capacity));
+    qsizetype total = 0;
+    for (const char* folder : {"gakubu", "jiko", "koumoku1", "koumoku2"}) {
+        catalogues.append(SyntheticCatalogue(Capacity(QLatin1String(folder))));
+        total += catalogues.last().size();
+    }
     QList<SearchIndex> full;
     QElapsedTimer built;
     built.start();
@@ -275,7 +285,7 @@ QList<Figure> SearchCoreFigures()
     figures << TimeKeystrokes(QStringLiteral("search core: one keystroke, 4 catalogues full"), full,
                               600);
     figures << Figure{QStringLiteral("search core: normalising the 4 full catalogues, once"),
-                      buildMs, buildMs, QStringLiteral("417 records")};
+                      buildMs, buildMs, QStringLiteral("%1 records").arg(total)};
     for (int records : {1250, 2500, 5000, 10000}) {
         const QList<SearchIndex> one{SearchIndex(SyntheticCatalogue(records))};
         figures << TimeKeystrokes(
@@ -294,10 +304,17 @@ QList<Figure> SearchCoreFigures()
 // behind it, each told every keystroke of a typing session.
 QList<Figure> SearchPageFigures(const DocumentOpener* opener = nullptr)
 {
-    CDlgTabKomoku1 komoku1(nullptr, SyntheticCatalogue(9, QStringLiteral("koumoku1"), 46));
-    CDlgTabKomoku2 komoku2(nullptr, SyntheticCatalogue(6, QStringLiteral("koumoku2"), 30));
-    CDlgTabGakubu gakubu(nullptr, SyntheticCatalogue(324, QStringLiteral("gakubu"), 46));
-    CDlgTabJiko jiko(nullptr, SyntheticCatalogue(78, QStringLiteral("jiko"), 15));
+    const auto full = [](const QString& folder, int width) {
+        return SyntheticCatalogue(Capacity(folder), folder, width);
+    };
+    CDlgTabKomoku1 komoku1(nullptr, full(QStringLiteral("koumoku1"), 46));
+    CDlgTabKomoku2 komoku2(nullptr, full(QStringLiteral("koumoku2"), 30));
+    CDlgTabGakubu gakubu(nullptr, full(QStringLiteral("gakubu"), 46));
+    CDlgTabJiko jiko(nullptr, full(QStringLiteral("jiko"), 15));
+    const QString listed = QStringLiteral("%1 + %2 + %3")
+                               .arg(Capacity(QStringLiteral("gakubu")))
+                               .arg(Capacity(QStringLiteral("jiko")))
+                               .arg(Capacity(QStringLiteral("koumoku1")));
     const QList<SamplePage*> pages{&komoku1, &komoku2, &gakubu, &jiko};
     for (SamplePage* page : pages)
         page->SetDocumentOpener(opener);
@@ -318,7 +335,11 @@ QList<Figure> SearchPageFigures(const DocumentOpener* opener = nullptr)
     figures << Figure{QStringLiteral("search: the first keystroke, 4 full pages"), firstMs, firstMs,
                       QStringLiteral("normalises the catalogues once")};
     figures << Time(QStringLiteral("search: one keystroke, 4 full pages"), 240, keystroke,
-                    QStringLiteral("417 records, 324 shown"));
+                    QStringLiteral("%1 records, %2 shown")
+                        .arg(Capacity(QStringLiteral("gakubu")) + Capacity(QStringLiteral("jiko")) +
+                             Capacity(QStringLiteral("koumoku1")) +
+                             Capacity(QStringLiteral("koumoku2")))
+                        .arg(Capacity(QStringLiteral("gakubu"))));
     figures << Time(QStringLiteral("search: one keystroke, 4 full pages, painted"), 120,
                     [&keystroke] {
                         keystroke();
@@ -340,7 +361,7 @@ QList<Figure> SearchPageFigures(const DocumentOpener* opener = nullptr)
     }
     figures << Figure{QStringLiteral("search: emptying the field, 4 full pages"), Median(emptying),
                       *std::max_element(emptying.begin(), emptying.end()),
-                      QStringLiteral("back to 324 + 78 + 9 listed")};
+                      QStringLiteral("back to %1 listed").arg(listed)};
     gakubu.hide();
     return figures;
 }

@@ -18,6 +18,35 @@ bool ReadNumber(const QString& value, int* out)
     return ok && number >= 0;
 }
 
+// A 〔…〕 phrase names what the writer must check and fill in: one left open, closed
+// twice or holding nothing names nothing. Phrases do not nest or cross a paragraph.
+QString FillInPhraseFault(const QString& paragraph)
+{
+    qsizetype open = -1;
+    for (qsizetype i = 0; i < paragraph.size(); ++i) {
+        const QChar c = paragraph.at(i);
+        if (c == CatalogueFile::PhraseOpen) {
+            if (open >= 0)
+                return QStringLiteral("opens a 〔 at character %1 before the 〔 at character %2 "
+                                      "is closed")
+                    .arg(i + 1)
+                    .arg(open + 1);
+            open = i;
+        } else if (c == CatalogueFile::PhraseClose) {
+            if (open < 0)
+                return QStringLiteral("closes a 〕 at character %1 that no 〔 opened").arg(i + 1);
+            if (paragraph.mid(open + 1, i - open - 1).trimmed().isEmpty())
+                return QStringLiteral("has an empty 〔〕 at character %1; it must name what goes "
+                                      "there")
+                    .arg(open + 1);
+            open = -1;
+        }
+    }
+    if (open >= 0)
+        return QStringLiteral("leaves the 〔 at character %1 unclosed").arg(open + 1);
+    return QString();
+}
+
 } // namespace
 
 QStringList CatalogueFile::Check(const SampleRecord& record) const
@@ -57,6 +86,9 @@ QStringList CatalogueFile::Check(const SampleRecord& record) const
                 break;
             }
         }
+        const QString phraseFault = FillInPhraseFault(paragraph);
+        if (!phraseFault.isEmpty())
+            reasons << where + phraseFault;
     }
     if (!record.text.endsWith(u'。'))
         reasons << QStringLiteral("the text does not end with 。");

@@ -22,11 +22,15 @@
 //   　first paragraph            one line per paragraph, each opening with U+3000
 //   　second paragraph
 //
-// Lines starting with '#' are comments. Paragraphs are joined with CR LF.
+// Lines starting with '#' are comments. Paragraphs are joined with CR LF. A 〔…〕 phrase
+// closes within its paragraph and is never empty.
 class CatalogueFile
 {
 public:
     static constexpr char16_t Placeholder = u'\u25CB';
+    // 〔…〕 around a fact the writer must check, naming what goes there.
+    static constexpr char16_t PhraseOpen = u'\u3014';
+    static constexpr char16_t PhraseClose = u'\u3015';
 
     QString folder;
     int width = 0;

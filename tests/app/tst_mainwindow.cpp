@@ -135,6 +135,7 @@ void TestMainWindow::pageKeepsItsStateAcrossSwitches()
     page->Choose(2);
     page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     const QString top = page->TopSlot()->SampleText();
+    const QString count = page->CountLabel()->text();
     QCOMPARE(page->Pager().position(), 1);
 
     m_window->TabBar()->setCurrentIndex(2);
@@ -142,7 +143,7 @@ void TestMainWindow::pageKeepsItsStateAcrossSwitches()
     m_window->TabBar()->setCurrentIndex(0);
     VerifyOnlyVisible(0);
     QCOMPARE(page->CaptionLabel()->text(), QStringLiteral("文学部　＞　心理学分野"));
-    QCOMPARE(page->CountLabel()->text(), QStringLiteral("3 件"));
+    QCOMPARE(page->CountLabel()->text(), count);
     QCOMPARE(page->Pager().position(), 1);
     QCOMPARE(page->ScrollBar()->value(), 1);
     QCOMPARE(page->TopSlot()->SampleText(), top);
@@ -185,6 +186,7 @@ void TestMainWindow::keysThatDoNothing()
     QFETCH(QString, focus);
     auto* page = qobject_cast<CategoryPage*>(m_window->Page(0));
     page->Choose(0);
+    const QString count = page->CountLabel()->text();
     QWidget* target = m_window->findChild<QWidget*>(focus);
     QVERIFY(target);
     target->setFocus();
@@ -192,7 +194,7 @@ void TestMainWindow::keysThatDoNothing()
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->result(), 0);
     QVERIFY(page->isVisible());
-    QCOMPARE(page->CountLabel()->text(), QStringLiteral("3 件"));
+    QCOMPARE(page->CountLabel()->text(), count);
     QVERIFY(m_handed.isEmpty());
 }
 

@@ -80,11 +80,13 @@ void TestCatalogueContent::koumoku1_data()
 
 void TestCatalogueContent::koumoku1()
 {
-    QFETCH(int, record);
+    QFETCH(QString, pdf);
     QFETCH(int, paragraphs);
-    const CatalogueData::Catalogue& c = CatalogueData::ForFolder(QStringLiteral("koumoku1"));
-    QCOMPARE(c.records.size(), 9);
-    const SampleRecord& r = c.records.at(record);
+    const QList<SampleRecord>& all = CatalogueData::ForFolder(QStringLiteral("koumoku1")).records;
+    const auto found = std::find_if(all.cbegin(), all.cend(),
+                                    [&pdf](const SampleRecord& r) { return r.pdfName == pdf; });
+    QVERIFY(found != all.cend());
+    const SampleRecord& r = *found;
     QTEST(r.mask, "mask");
     QTEST(r.pdfName, "pdf");
     QTEST(StoredLength(r.text), "length");
@@ -142,7 +144,7 @@ void TestCatalogueContent::deliveredCatalogues_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("capacity");
-    QTest::newRow("koumoku1") << QStringLiteral("koumoku1") << 46 << 9;
+    QTest::newRow("koumoku1") << QStringLiteral("koumoku1") << 46 << 324;
     QTest::newRow("koumoku2") << QStringLiteral("koumoku2") << 30 << 6;
     QTest::newRow("gakubu") << QStringLiteral("gakubu") << 46 << 324;
     QTest::newRow("jiko") << QStringLiteral("jiko") << 15 << 78;
@@ -211,6 +213,11 @@ void TestCatalogueContent::malformedEntriesAreRejected_data()
     QTest::newRow("placeholder forbidden")
         << QByteArray("placeholders: none\nrecord: t_001.pdf\nmask: 101\n\u3000評定は○です。\n")
         << QStringLiteral("fill-in mark");
+    QTest::newRow("〕 in the next paragraph")
+        << QByteArray("record: t_001.pdf\nmask: 101\n\u3000〔演習。\n\u3000名〕。\n")
+        << QStringLiteral("paragraph 1 leaves the 〔 at character 2 unclosed");
+    QTest::newRow("empty 〔〕") << QByteArray("record: t_001.pdf\nmask: 101\n\u3000〔\u3000〕。\n")
+                                << QStringLiteral("empty 〔〕 at character 2");
     QTest::newRow("over capacity")
         << QByteArray("record: t_001.pdf\n" + ok + "\nrecord: t_002.pdf\n" + ok +
                       "\nrecord: t_003.pdf\n" + ok)
