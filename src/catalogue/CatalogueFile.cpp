@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueFile.h"
 
+#include "DraftText.h"
+
 #include <QRegularExpression>
 #include <QSet>
 
@@ -25,14 +27,14 @@ QString FillInPhraseFault(const QString& paragraph)
     qsizetype open = -1;
     for (qsizetype i = 0; i < paragraph.size(); ++i) {
         const QChar c = paragraph.at(i);
-        if (c == CatalogueFile::PhraseOpen) {
+        if (c == DraftText::PhraseOpen) {
             if (open >= 0)
                 return QStringLiteral("opens a 〔 at character %1 before the 〔 at character %2 "
                                       "is closed")
                     .arg(i + 1)
                     .arg(open + 1);
             open = i;
-        } else if (c == CatalogueFile::PhraseClose) {
+        } else if (c == DraftText::PhraseClose) {
             if (open < 0)
                 return QStringLiteral("closes a 〕 at character %1 that no 〔 opened").arg(i + 1);
             if (paragraph.mid(open + 1, i - open - 1).trimmed().isEmpty())
@@ -92,7 +94,7 @@ QStringList CatalogueFile::Check(const SampleRecord& record) const
     }
     if (!record.text.endsWith(u'。'))
         reasons << QStringLiteral("the text does not end with 。");
-    if (!placeholdersAllowed && record.text.contains(QChar(Placeholder)))
+    if (!placeholdersAllowed && record.text.contains(DraftText::Placeholder))
         reasons << QStringLiteral("the fill-in mark ○ is not allowed in this catalogue");
     return reasons;
 }

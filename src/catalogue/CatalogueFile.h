@@ -27,11 +27,6 @@
 class CatalogueFile
 {
 public:
-    static constexpr char16_t Placeholder = u'\u25CB';
-    // 〔…〕 around a fact the writer must check, naming what goes there.
-    static constexpr char16_t PhraseOpen = u'\u3014';
-    static constexpr char16_t PhraseClose = u'\u3015';
-
     QString folder;
     int width = 0;
     int capacity = 0;

@@ -32,13 +32,35 @@ int DraftText::Count(QStringView text)
 
 QList<DraftText::Run> DraftText::Placeholders(QStringView text)
 {
+    // The outermost bracket pairs, in one pass: an inner pair gives way to the one
+    // around it, and an opening bracket never closed stays plain.
+    QList<Run> phrases;
+    QList<qsizetype> open;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == PhraseOpen) {
+            open.append(i);
+        } else if (text.at(i) == PhraseClose && !open.isEmpty()) {
+            const qsizetype start = open.takeLast();
+            while (!phrases.isEmpty() && phrases.last().start > start)
+                phrases.removeLast();
+            phrases.append({start, i + 1 - start});
+        }
+    }
     QList<Run> runs;
-    for (qsizetype i = text.indexOf(Placeholder); i >= 0; i = text.indexOf(Placeholder, i)) {
-        qsizetype end = i;
-        while (end < text.size() && text.at(end) == Placeholder)
-            ++end;
-        runs.append({i, end - i});
-        i = end;
+    qsizetype phrase = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        if (phrase < phrases.size() && phrases.at(phrase).start == i) {
+            runs.append(phrases.at(phrase));
+            i += phrases.at(phrase++).length;
+        } else if (text.at(i) == Placeholder) {
+            qsizetype end = i;
+            while (end < text.size() && text.at(end) == Placeholder)
+                ++end;
+            runs.append({i, end - i});
+            i = end;
+        } else {
+            ++i;
+        }
     }
     return runs;
 }
@@ -70,15 +92,20 @@ qsizetype DraftText::OverflowStart(QStringView text, int limit)
     return -1;
 }
 
+QString DraftText::Characters(int count)
+{
+    return QStringLiteral("%1 字").arg(count);
+}
+
 QString DraftText::Status(int count, int limit)
 {
-    const QString own = QStringLiteral("%1 字").arg(count);
+    const QString own = Characters(count);
     if (limit <= 0)
         return own;
-    const QString against = own + QStringLiteral(" ／ %1 字").arg(limit);
+    const QString against = own + QStringLiteral(" ／ ") + Characters(limit);
     if (count > limit)
-        return against + QStringLiteral("（%1 字超過）").arg(count - limit);
-    return against + QStringLiteral("（残り %1 字）").arg(limit - count);
+        return against + QStringLiteral("（%1超過）").arg(Characters(count - limit));
+    return against + QStringLiteral("（残り %1）").arg(Characters(limit - count));
 }
 
 QString DraftText::Appendix(QStringView draft, QStringView sample)

@@ -14,7 +14,11 @@
 class DraftText
 {
 public:
+    // A figure to fill in, one mark per digit.
     static constexpr QChar Placeholder = u'\u25CB';
+    // A fact the writer must check, named between the two: 〔少人数の演習〕.
+    static constexpr QChar PhraseOpen = u'\u3014';
+    static constexpr QChar PhraseClose = u'\u3015';
     // The limits a form sets; 0 stands for none.
     static const QList<int>& Limits();
 
@@ -27,12 +31,15 @@ public:
 
     // Every character counts once, whatever its UTF-16 length, except line breaks.
     static int Count(QStringView text);
-    // The maximal runs of consecutive fill-in marks, in order.
+    // The places to fill in, in order: each maximal run of ○, and each outermost 〔…〕
+    // with what it holds. A bracket without its partner is plain text.
     static QList<Run> Placeholders(QStringView text);
     // The first run starting at or after `from`, else the first run of all.
     static std::optional<Run> NextPlaceholder(QStringView text, qsizetype from);
     // Where the first character past `limit` 字 starts, or -1 while the text fits.
     static qsizetype OverflowStart(QStringView text, int limit);
+    // "N 字": how every count of characters reads.
+    static QString Characters(int count);
     // "N 字", and against a limit "N 字 ／ L 字（残り R 字）" or "（E 字超過）".
     static QString Status(int count, int limit);
     static bool Over(int count, int limit) { return limit > 0 && count > limit; }

@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CMyEdit.h"
 
+#include "DraftText.h"
+#include "Highlight.h"
+
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QWheelEvent>
-
-namespace {
-constexpr QChar Placeholder = u'\u25CB';
-}
 
 CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -76,16 +75,8 @@ void CMyEdit::MarkText()
         selection.format = format;
         marks << selection;
     };
-    if (m_text.contains(Placeholder)) {
-        QTextCharFormat format;
-        format.setForeground(QColor(204, 0, 0));
-        format.setBackground(QColor(255, 240, 160));
-        const QString plain = document()->toPlainText();
-        for (qsizetype i = plain.indexOf(Placeholder); i >= 0;
-             i = plain.indexOf(Placeholder, i + 1))
-            mark(i, i + 1, format);
-    }
-    // A hit only colours the background, so a searched-for mark keeps its red.
+    for (const DraftText::Run& run : DraftText::Placeholders(document()->toPlainText()))
+        mark(run.start, run.start + run.length, Highlight::Mark());
     if (!m_hitsUnmarked && !m_hits.isEmpty()) {
         // The box shows CR LF as one break: where each unit of the text landed.
         QList<qsizetype> shownAt(m_text.size() + 1);
@@ -96,8 +87,7 @@ void CMyEdit::MarkText()
                 ++shown;
         }
         shownAt[m_text.size()] = shown;
-        QTextCharFormat format;
-        format.setBackground(HitBackground);
+        const QTextCharFormat format = Highlight::Background(Highlight::HitBackground);
         for (const SearchQuery::Hit& hit : m_hits) {
             const qsizetype end = hit.start + hit.length;
             if (hit.start >= 0 && hit.length > 0 && end <= m_text.size())

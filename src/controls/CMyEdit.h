@@ -15,9 +15,6 @@ class CMyEdit : public QPlainTextEdit
 public:
     explicit CMyEdit(QWidget* parent = nullptr);
 
-    // Behind the search's hits; the fill-in marks keep their own colours.
-    static constexpr QColor HitBackground{150, 212, 255};
-
     // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks and
     // the search's `hits` (in units of `text`) stand out without changing what is
     // selected and copied. The hits are marked when the box is next painted.

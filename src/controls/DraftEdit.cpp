@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DraftEdit.h"
 
+#include "DraftEditAccessible.h"
+
 #include <QKeyEvent>
 
 DraftEdit::DraftEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
+    DraftEditAccessible::Install();
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

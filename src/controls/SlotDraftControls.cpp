@@ -30,7 +30,7 @@ SlotDraftControls::SlotDraftControls(const QString& side, QWidget* parent)
 void SlotDraftControls::ShowSample(const QString& text)
 {
     m_text = text;
-    Show(true, QStringLiteral("%1 字").arg(DraftText::Count(text)));
+    Show(true, DraftText::Characters(DraftText::Count(text)));
 }
 
 void SlotDraftControls::Clear()

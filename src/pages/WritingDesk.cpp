@@ -3,47 +3,33 @@
 #include "WritingDesk.h"
 
 #include "DraftEdit.h"
-#include "DraftSheet.h"
 #include "DraftText.h"
+#include "Highlight.h"
+#include "MenuButton.h"
 #include "UiFonts.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTextBlock>
+#include <QWheelEvent>
 
 namespace {
 
-const QColor Warning(204, 0, 0);
 constexpr int NearView = 2000; // characters either side of the view that are marked too
 
-QString ChooseFile(QWidget* parent)
-{
-    const QString text = QStringLiteral("テキスト（UTF-8）(*.txt)");
-    const QString pdf = QStringLiteral("PDF (*.pdf)");
-    QString filter = text;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("下書きを保存"),
-                                                QDir(folder).filePath(QStringLiteral("下書き.txt")),
-                                                text + QStringLiteral(";;") + pdf, &filter);
-    const QString suffix = filter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt");
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive) &&
-        !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += suffix;
-    return path;
-}
+const QString MarkName = QStringLiteral("記入箇所");
 
-QPushButton* Command(const QString& text, int y, QWidget* parent)
+template <typename Button = QPushButton>
+Button* Command(const QString& text, int y, QWidget* parent)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new Button(text, parent);
     button->setGeometry(WritingDesk::PageArea.width() - 93, y, 88, 38);
     button->setAutoDefault(false);
     button->setAccessibleName(text);
@@ -52,11 +38,14 @@ QPushButton* Command(const QString& text, int y, QWidget* parent)
 
 } // namespace
 
-WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent), m_chooser(ChooseFile)
+WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("desk"));
     setAccessibleName(QStringLiteral("下書きの机"));
     resize(PageArea.size());
+    // The desk keeps its clicks and wheel turns: none leafs the samples below or hands
+    // the keys to the pager.
+    setAttribute(Qt::WA_NoMousePropagation);
     const int area = PageArea.width() - 99; // the draft's width, left of the block
 
     m_draft = new DraftEdit(this);
@@ -82,26 +71,33 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent), m_chooser(ChooseFil
     m_limit->setObjectName(QStringLiteral("draftLimit"));
     m_limit->setAccessibleName(QStringLiteral("字数の上限"));
     m_limit->setGeometry(266, 165, 100, 22);
+    // A wheel turn changes the limit only once the chooser has the keys.
+    m_limit->setFocusPolicy(Qt::StrongFocus);
+    m_limit->installEventFilter(this);
     limitLabel->setBuddy(m_limit);
     for (int limit : DraftText::Limits())
-        m_limit->addItem(limit ? QStringLiteral("%1 字").arg(limit) : QStringLiteral("上限なし"),
-                         limit);
+        m_limit->addItem(limit ? DraftText::Characters(limit) : QStringLiteral("上限なし"), limit);
     m_marks = new QLabel(this);
     m_marks->setObjectName(QStringLiteral("draftMarks"));
     m_marks->setGeometry(374, 164, area - 374, 24);
     m_marks->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_next = Command(QStringLiteral("次の○"), 6, this);
+    m_next = Command(QStringLiteral("次の") + MarkName, 6, this);
     m_next->setShortcut(Qt::Key_F3);
-    m_next->setToolTip(QStringLiteral("次の○を選びます（F3）"));
+    m_next->setToolTip(QStringLiteral("次の%1を選びます（F3）").arg(MarkName));
     m_copy = Command(QStringLiteral("コピー"), 52, this);
     m_save = Command(QStringLiteral("保存…"), 98, this);
-    m_clear = Command(QStringLiteral("消去"), 144, this);
+    m_more = Command<MenuButton>(QStringLiteral("その他 ▾"), 144, this);
+    m_more->setObjectName(QStringLiteral("more"));
+    m_more->setAccessibleName(QStringLiteral("その他の操作"));
+    m_more->Menu()->setAccessibleName(m_more->accessibleName());
+    m_clear = new QAction(QStringLiteral("消去"), this);
+    AddMoreAction(m_clear);
     setTabOrder(m_draft, m_limit);
     setTabOrder(m_limit, m_next);
     setTabOrder(m_next, m_copy);
     setTabOrder(m_copy, m_save);
-    setTabOrder(m_save, m_clear);
+    setTabOrder(m_save, m_more);
 
     m_message.setSingleShot(true);
     connect(&m_message, &QTimer::timeout, this, &WritingDesk::Refresh);
@@ -114,7 +110,7 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent), m_chooser(ChooseFil
     connect(m_next, &QPushButton::clicked, this, &WritingDesk::SelectNextMark);
     connect(m_copy, &QPushButton::clicked, this, &WritingDesk::Copy);
     connect(m_save, &QPushButton::clicked, this, &WritingDesk::Save);
-    connect(m_clear, &QPushButton::clicked, this, &WritingDesk::Clear);
+    connect(m_clear, &QAction::triggered, this, &WritingDesk::Clear);
     Refresh();
 }
 
@@ -155,42 +151,50 @@ void WritingDesk::Add(const QString& sample)
 
 bool WritingDesk::HasUnsavedText() const
 {
-    return m_draft->document()->isModified() && !m_draft->document()->isEmpty();
+    const QString text = m_draft->toPlainText();
+    return !text.isEmpty() && text != m_saved;
+}
+
+void WritingDesk::MarkSaved()
+{
+    m_saved = m_draft->toPlainText();
 }
 
 bool WritingDesk::Save()
 {
-    const QString path = m_chooser(window());
-    if (path.isEmpty())
+    const std::optional<DraftFile::Target> target = m_file.Choose(window());
+    if (!target)
         return false;
+    const QString text = m_draft->toPlainText();
     QString reason;
-    if (!SaveTo(path, &reason)) {
+    if (!m_file.Write(*target, text, &reason)) {
         emit SaveFailed(reason);
         return false;
     }
-    m_draft->document()->setModified(false);
+    m_saved = text;
     Say(QStringLiteral("保存しました"));
     return true;
 }
 
-bool WritingDesk::SaveTo(const QString& path, QString* reason)
+void WritingDesk::AddMoreAction(QAction* action)
 {
-    const QString text = m_draft->toPlainText();
-    QByteArray bytes;
-    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        bytes = DraftSheet::Pdf(text, QStringLiteral("%1 字").arg(DraftText::Count(text)), reason);
-        if (bytes.isEmpty())
-            return false;
-    } else {
-        bytes = text.toUtf8();
+    m_more->Menu()->addAction(action);
+    // On the desk too, so its shortcut works while the menu is closed.
+    addAction(action);
+}
+
+QMenu* WritingDesk::MoreMenu() const
+{
+    return m_more->Menu();
+}
+
+bool WritingDesk::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_limit && event->type() == QEvent::Wheel && !m_limit->hasFocus()) {
+        event->accept();
+        return true;
     }
-    // Written aside and renamed at the end: a failure leaves an earlier file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void WritingDesk::Refresh()
@@ -203,7 +207,7 @@ void WritingDesk::Refresh()
         m_count->setText(status);
         QPalette p = palette();
         if (DraftText::Over(count, limit))
-            p.setColor(QPalette::WindowText, Warning);
+            p.setColor(QPalette::WindowText, Highlight::Warning);
         m_count->setPalette(p);
         m_count->setAccessibleName(QStringLiteral("下書きの字数 ") + status);
         QAccessibleEvent changed(m_count, QAccessible::NameChanged);
@@ -212,9 +216,7 @@ void WritingDesk::Refresh()
 
     QList<QTextEdit::ExtraSelection> marks;
     const QList<DraftText::Run> runs = DraftText::Placeholders(text);
-    QTextCharFormat mark;
-    mark.setForeground(Warning);
-    mark.setBackground(QColor(255, 240, 160));
+    const QTextCharFormat mark = Highlight::Mark();
     // Only the marks in and near the view: a pasted draft may hold thousands, and the
     // editor redraws every extra selection on each keystroke. Scrolling marks the rest.
     const int first = m_draft->cursorForPosition(QPoint(0, 0)).position() - NearView;
@@ -233,9 +235,8 @@ void WritingDesk::Refresh()
     }
     // The part past the limit, so the writer sees where to cut.
     if (const qsizetype over = DraftText::OverflowStart(text, limit); over >= 0) {
-        QTextCharFormat tint;
-        tint.setBackground(QColor(255, 214, 214));
-        QTextEdit::ExtraSelection selection{QTextCursor(m_draft->document()), tint};
+        QTextEdit::ExtraSelection selection{QTextCursor(m_draft->document()),
+                                            Highlight::Background(Highlight::OverLimitBackground)};
         selection.cursor.setPosition(int(over));
         selection.cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         marks.prepend(selection);
@@ -243,13 +244,14 @@ void WritingDesk::Refresh()
     m_draft->setExtraSelections(marks);
 
     if (!m_message.isActive())
-        ShowMarks(runs.isEmpty() ? QString() : QStringLiteral("○ 残り %1 か所").arg(runs.size()));
+        ShowMarks(runs.isEmpty() ? QString()
+                                 : MarkName + QStringLiteral(" 残り %1").arg(runs.size()));
 }
 
 void WritingDesk::ShowMarks(const QString& text)
 {
     m_marks->setText(text);
-    m_marks->setAccessibleName(text.isEmpty() ? QStringLiteral("下書きの○ なし") : text);
+    m_marks->setAccessibleName(text.isEmpty() ? MarkName + QStringLiteral(" なし") : text);
 }
 
 void WritingDesk::SelectNextMark()
@@ -257,7 +259,7 @@ void WritingDesk::SelectNextMark()
     QTextCursor cursor = m_draft->textCursor();
     const auto run = DraftText::NextPlaceholder(m_draft->toPlainText(), cursor.selectionEnd());
     if (!run) {
-        Say(QStringLiteral("○ はもう残っていません"));
+        Say(MarkName + QStringLiteral("はもう残っていません"));
         return;
     }
     cursor.setPosition(int(run->start));
@@ -271,8 +273,8 @@ void WritingDesk::Copy()
 {
     const QString text = m_draft->toPlainText();
     QGuiApplication::clipboard()->setText(text);
-    m_draft->document()->setModified(false);
-    Say(QStringLiteral("コピーしました（%1 字）").arg(DraftText::Count(text)));
+    m_saved = text;
+    Say(QStringLiteral("コピーしました（%1）").arg(DraftText::Characters(DraftText::Count(text))));
 }
 
 void WritingDesk::Clear()

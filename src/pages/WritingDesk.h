@@ -2,19 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DraftFile.h"
+
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 class DraftEdit;
+class MenuButton;
+class QAction;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 
 // The writing desk above the sample slots: one draft gathered from samples, its 字数
-// against a form's limit, the fill-in marks left, and copy, save and clear. The
-// window keeps one desk and shows it on whichever page is current.
+// against a form's limit, the places left to fill in, and copy, save and the further
+// commands of 「その他 ▾」. The window keeps one desk and shows it on whichever page
+// is current.
 class WritingDesk : public QWidget
 {
     Q_OBJECT
@@ -23,21 +27,23 @@ public:
     static constexpr QRect PageArea{291, 41, 672, 188};
     static constexpr int MessageMilliseconds = 4000;
 
-    // Asks where to save; an empty path means the user changed their mind. A path
-    // ending in .pdf is saved as PDF, anything else as UTF-8 text.
-    using FileChooser = std::function<QString(QWidget* parent)>;
-
     explicit WritingDesk(QWidget* parent = nullptr);
 
-    // Appends a sample's text and selects its first fill-in mark, if it has one.
+    // Appends a sample's text and selects its first place to fill in, if it has one.
     void Add(const QString& sample);
-    // Text changed since it was last copied or saved.
+    // Text changed since it was last copied or saved (or kept, through MarkSaved).
     bool HasUnsavedText() const;
+    // The draft's text now counts as kept: the exit question waits for a change.
+    void MarkSaved();
     // Asks for a file and writes the draft; false when cancelled or failed.
     bool Save();
-    void SetFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
-    // Writes the draft to `path`; false with the reason in `reason`.
-    bool SaveTo(const QString& path, QString* reason);
+    // The file choice and the formats written; others add formats here.
+    DraftFile& File() { return m_file; }
+
+    // Adds a command to 「その他 ▾」, below those there. Its text is what a screen
+    // reader says; its shortcut works wherever the desk is shown.
+    void AddMoreAction(QAction* action);
+    QMenu* MoreMenu() const;
 
     DraftEdit* Draft() const { return m_draft; }
     QLabel* CountLabel() const { return m_count; }
@@ -46,11 +52,15 @@ public:
     QPushButton* NextMarkButton() const { return m_next; }
     QPushButton* CopyButton() const { return m_copy; }
     QPushButton* SaveButton() const { return m_save; }
-    QPushButton* ClearButton() const { return m_clear; }
+    MenuButton* MoreButton() const { return m_more; }
+    QAction* ClearAction() const { return m_clear; }
     int Limit() const;
 
 signals:
     void SaveFailed(const QString& reason);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Refresh();
@@ -67,7 +77,11 @@ private:
     QPushButton* m_next;
     QPushButton* m_copy;
     QPushButton* m_save;
-    QPushButton* m_clear;
+    MenuButton* m_more;
+    QAction* m_clear;
     QTimer m_message;
-    FileChooser m_chooser;
+    DraftFile m_file;
+    // What was last copied or saved: "unsaved" is a difference from it, whatever
+    // wrote the draft.
+    QString m_saved;
 };

@@ -15,6 +15,7 @@
 #include "DraftEdit.h"
 #include "FieldSelector.h"
 #include "FieldTable.h"
+#include "MenuButton.h"
 #include "MultiLineButton.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
@@ -484,7 +485,18 @@ void TestAccessibility::deskWorksThroughTheScreenReader()
     QTRY_COMPARE(desk->Draft()->toPlainText(), sample);
     Press(Find(Root(), desk->CopyButton()));
     QTRY_COMPARE(QGuiApplication::clipboard()->text(), sample);
-    Press(Find(Root(), desk->ClearButton()));
+    // 「その他 ▾」 opens its menu, and its 消去 empties the draft.
+    QAccessibleInterface* more = Find(Root(), desk->MoreButton());
+    QVERIFY(more && more->state().hasPopup);
+    QCOMPARE(more->role(), QAccessible::ButtonMenu);
+    QCOMPARE(more->text(QAccessible::Name), QStringLiteral("その他の操作"));
+    Press(more);
+    QTRY_VERIFY(desk->MoreMenu()->isVisible());
+    QAccessibleInterface* clear =
+        Find(QAccessible::queryAccessibleInterface(desk->MoreMenu()), desk->ClearAction());
+    QVERIFY(clear);
+    QCOMPARE(clear->text(QAccessible::Name), QStringLiteral("消去"));
+    Press(clear);
     QTRY_COMPARE(desk->Draft()->toPlainText(), QString());
     // On Linux a combo box is named by the label it is the buddy of.
     QAccessibleInterface* limit = Find(Root(), desk->LimitChooser());

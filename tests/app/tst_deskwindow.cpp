@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kiravelo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The writing desk in the main window: one draft on every tab, the editing keys inside
-// it, a failed save told in the window, and the question before closing.
+// The writing desk in the main window: one draft on every tab, the editing keys, the
+// wheel and clicks inside it, a failed save told in the window, and the question
+// before closing.
 #include "CDlgTabKomoku2.h"
 #include "CategoryPage.h"
 #include "CheckGroup.h"
@@ -9,14 +10,20 @@
 #include "Ctavoru_2Dlg.h"
 #include "DraftEdit.h"
 #include "NoticeBar.h"
+#include "PagerScrollBar.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
 #include "Typing.h"
+#include "Wheel.h"
 #include "WritingDesk.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +48,8 @@ private slots:
     void oneDraftOnEveryTab();
     void editingKeysWorkInTheDraftOnly_data();
     void editingKeysWorkInTheDraftOnly();
+    void theDeskKeepsItsWheelAndClicks_data();
+    void theDeskKeepsItsWheelAndClicks();
     void failedSaveIsToldInTheWindow();
     void exitQuestion_data();
     void exitQuestion();
@@ -136,17 +145,59 @@ void TestDeskWindow::editingKeysWorkInTheDraftOnly()
     QCOMPARE(m_asked, 0);
 }
 
+void TestDeskWindow::theDeskKeepsItsWheelAndClicks_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("focused"); // the target has the keys first
+    QTest::addColumn<int>("limit");    // the limit after a turn down from 上限なし
+    QTest::newRow("draft at its end") << "draft" << true << 0;
+    QTest::newRow("limit chooser without the keys") << "limit" << false << 0;
+    QTest::newRow("limit chooser with the keys") << "limit" << true << 200;
+    QTest::newRow("count label") << "count" << false << 0;
+    QTest::newRow("copy button") << "copy" << false << 0;
+    QTest::newRow("the desk's empty space") << "desk" << false << 0;
+}
+
+void TestDeskWindow::theDeskKeepsItsWheelAndClicks()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, focused);
+    Click(2);
+    auto* page = qobject_cast<CategoryPage*>(m_window->Page(2));
+    for (int field = 0; field < 46 && page->Pager().maximum() == 0; ++field)
+        page->Choose(field);
+    QVERIFY(page->Pager().maximum() > 0);
+    WritingDesk* desk = m_window->Desk();
+    desk->Add(QString(40, u'行').append(u'\n').repeated(30));
+    desk->Draft()->verticalScrollBar()->setValue(desk->Draft()->verticalScrollBar()->maximum());
+    QWidget* widget = target == "draft"   ? desk->Draft()->viewport()
+                      : target == "limit" ? desk->LimitChooser()
+                      : target == "count" ? desk->CountLabel()
+                      : target == "copy"  ? static_cast<QWidget*>(desk->CopyButton())
+                                          : desk;
+    m_window->ExitButton()->setFocus();
+    if (focused)
+        widget->setFocus();
+    const int before = page->Pager().position();
+    SendWheel(widget, QPoint(0, -120));
+    QCOMPARE(page->Pager().position(), before);
+    QTEST(desk->Limit(), "limit");
+    // A click there leaves the keys where they were, never with the pager.
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(!page->ScrollBar()->hasFocus());
+}
+
 void TestDeskWindow::failedSaveIsToldInTheWindow()
 {
     WritingDesk* desk = m_window->Desk();
     desk->Add(QStringLiteral("下書き"));
     QTemporaryDir folder;
-    desk->SetFileChooser(
+    desk->File().SetChooser(
         [&folder](QWidget*) { return folder.filePath(QStringLiteral("none/下書き.txt")); });
     QTest::mouseClick(desk->SaveButton(), Qt::LeftButton);
     QVERIFY(m_window->Notice()->isVisible());
-    QVERIFY(m_window->Notice()->text().startsWith(QStringLiteral("保存できませんでした：")));
-    QVERIFY(m_window->Notice()->text().size() > 11);
+    QCOMPARE(m_window->Notice()->text(),
+             QStringLiteral("保存できませんでした：No such file or directory"));
     QVERIFY(desk->HasUnsavedText());
 }
 
@@ -185,7 +236,7 @@ void TestDeskWindow::exitQuestion()
     const QString path = folder.filePath(before.contains(QStringLiteral("unsavable"))
                                              ? QStringLiteral("none/下書き.txt")
                                              : QStringLiteral("下書き.txt"));
-    desk->SetFileChooser([path](QWidget*) { return path; });
+    desk->File().SetChooser([path](QWidget*) { return path; });
     for (const QString& step : before.split(u' ', Qt::SkipEmptyParts)) {
         if (step == QStringLiteral("add"))
             desk->Add(QStringLiteral("○○高校の生徒です。"));
@@ -196,7 +247,7 @@ void TestDeskWindow::exitQuestion()
         else if (step == QStringLiteral("type"))
             Type(desk->Draft(), QStringLiteral("北"));
         else if (step == QStringLiteral("clear"))
-            QTest::mouseClick(desk->ClearButton(), Qt::LeftButton);
+            desk->ClearAction()->trigger();
     }
     const QString draft = desk->Draft()->toPlainText();
     m_answer = Choice(answer);

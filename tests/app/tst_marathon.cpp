@@ -21,6 +21,7 @@
 #include "FieldSelector.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
+#include "MenuButton.h"
 #include "MultiLineButton.h"
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
@@ -29,6 +30,7 @@
 #include "SlotDraftControls.h"
 #include "TickReference.h"
 #include "Typing.h"
+#include "Wheel.h"
 #include "WritingDesk.h"
 
 #include <QApplication>
@@ -82,7 +84,7 @@ enum class Kind
     DeskType,    // a: which character
     DeskUndo,    // b: Ctrl+Z
     DeskRedo,    // b: Ctrl+Y (even) or Ctrl+Shift+Z (odd)
-    DeskNext,    // "次の○"
+    DeskNext,    // "次の記入箇所"
     DeskLimit,   // a: limit chosen
     DeskCopy,
     DeskClear,
@@ -397,25 +399,24 @@ struct PageModel
     }
 };
 
-// What the draft must hold: its text, selection and whether it changed since it was
-// last copied. Undo and redo are checked against the texts it has held before.
+// What the draft must hold: its text, selection and what was last copied. Undo and
+// redo are checked against the texts it has held before.
 struct DraftModel
 {
     QString text;
     int anchor = 0;
     int position = 0;
-    bool modified = false;
+    QString copied;
     int limit = 0;
     QSet<QString> held{QString()};
 
     int SelectionStart() const { return std::min(anchor, position); }
     int SelectionEnd() const { return std::max(anchor, position); }
-    bool Unsaved() const { return modified && !text.isEmpty(); }
+    bool Unsaved() const { return text != copied && !text.isEmpty(); }
     void Replace(int from, int to, const QString& with)
     {
         text.replace(from, to - from, with);
         anchor = position = from + int(with.size());
-        modified = true;
         held << text;
     }
     void Select(int from, int to)
@@ -450,24 +451,6 @@ Recorder& Launches()
 {
     static Recorder recorder;
     return recorder;
-}
-
-// A wheel turn as the platform delivers it: a widget that does not take it hands it
-// on to its parent. (Qt passes on only the wheel events that come from the platform,
-// and a test's own events do not, so the hand-on is done here.)
-void SendWheel(QWidget* target, QPoint angle)
-{
-    QPointF pos(target->width() / 2.0, target->height() / 2.0);
-    const QPointF global = target->mapToGlobal(pos);
-    for (QWidget* w = target; w; w = w->parentWidget()) {
-        QWheelEvent event(pos, global, QPoint(), angle, Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        if (QCoreApplication::sendEvent(w, &event) && event.isAccepted())
-            return;
-        if (w->isWindow() || w->testAttribute(Qt::WA_NoMousePropagation))
-            return;
-        pos += w->pos();
-    }
 }
 
 // One main window and its model, driven action by action.
@@ -1017,7 +1000,6 @@ QString Session::ApplyDesk(const Action& action)
         // from here on.
         m_draft.text = now;
         m_draft.Select(draft->textCursor().anchor(), draft->textCursor().position());
-        m_draft.modified = draft->document()->isModified();
         break;
     }
     case Kind::DeskNext: {
@@ -1036,10 +1018,17 @@ QString Session::ApplyDesk(const Action& action)
         QTest::mouseClick(desk->CopyButton(), Qt::LeftButton);
         if (QGuiApplication::clipboard()->text() != m_draft.text)
             return QStringLiteral("the clipboard holds other text than the draft");
-        m_draft.modified = false;
+        m_draft.copied = m_draft.text;
         break;
     case Kind::DeskClear:
-        QTest::mouseClick(desk->ClearButton(), Qt::LeftButton);
+        // Through 「その他 ▾」 and its item, as the mouse goes.
+        QTest::mouseClick(desk->MoreButton(), Qt::LeftButton);
+        if (!desk->MoreMenu()->isVisible())
+            return QStringLiteral("「その他 ▾」 did not open its menu");
+        QTest::mouseClick(desk->MoreMenu(), Qt::LeftButton, {},
+                          desk->MoreMenu()->actionGeometry(desk->ClearAction()).center());
+        if (desk->MoreMenu()->isVisible())
+            return QStringLiteral("「その他 ▾」 stayed open after 消去");
         if (!m_draft.text.isEmpty())
             m_draft.Replace(0, int(m_draft.text.size()), QString());
         break;

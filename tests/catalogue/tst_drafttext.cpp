@@ -55,6 +55,20 @@ void TestDraftText::placeholders_data()
         << QStringLiteral("𠮷○○") << QList<Run>{{2, 2}};
     QTest::newRow("the hollow circle only, not ◯ or ●")
         << QStringLiteral("◯●○") << QList<Run>{{2, 1}};
+    QTest::newRow("a phrase to check, marks inside it part of it")
+        << QStringLiteral("○は〔○○年の制度〕で") << QList<Run>{{0, 1}, {2, 8}};
+    QTest::newRow("a phrase right after marks is a run of its own")
+        << QStringLiteral("○○〔学科〕") << QList<Run>{{0, 2}, {2, 4}};
+    QTest::newRow("nested: the outermost pair")
+        << QStringLiteral("〔外〔内〕外〕〔次〕") << QList<Run>{{0, 7}, {7, 3}};
+    QTest::newRow("unclosed: the bracket is plain, a pair after it counts")
+        << QStringLiteral("〔開いたまま〔閉〕") << QList<Run>{{6, 3}};
+    QTest::newRow("a close without an open is plain")
+        << QStringLiteral("〕〔〕〕") << QList<Run>{{1, 2}};
+    QTest::newRow("100,000 opening brackets, then marks")
+        << QString(100000, u'〔') + QStringLiteral("○") << QList<Run>{{100000, 1}};
+    QTest::newRow("100,000 pairs nested")
+        << QString(100000, u'〔') + QString(100000, u'〕') << QList<Run>{{0, 200000}};
 }
 
 void TestDraftText::placeholders()
@@ -77,6 +91,7 @@ void TestDraftText::nextPlaceholder_data()
     QTest::newRow("caret on a run's start") << text << 7 << 7 << 3;
     QTest::newRow("past the last run wraps to the top") << text << 8 << 0 << 2;
     QTest::newRow("at the end wraps") << text << int(text.size()) << 0 << 2;
+    QTest::newRow("a phrase is the next place") << QStringLiteral("済み〔名称〕○") << 0 << 2 << 4;
     QTest::newRow("none left") << QStringLiteral("埋まった") << 0 << -1 << 0;
     QTest::newRow("empty draft") << QString() << 0 << -1 << 0;
 }

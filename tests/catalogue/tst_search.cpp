@@ -85,6 +85,10 @@ void TestSearch::matching_data()
     QTest::newRow("word not there") << leader << u"ボランティア"_qs << false << false;
     QTest::newRow("fill-in mark") << u"評定平均値は○．○"_qs << u"○"_qs << false << true;
     QTest::newRow("fill-in mark absent") << leader << u"○"_qs << false << false;
+    QTest::newRow("inside a phrase to check")
+        << u"貴学の〔少人数の演習〕で"_qs << u"少人数"_qs << false << true;
+    QTest::newRow("a phrase with its brackets")
+        << u"貴学の〔少人数の演習〕で"_qs << u"〔少人数"_qs << false << true;
     QTest::newRow("no words") << leader << QString() << true << true;
     QTest::newRow("only spaces") << leader << u"  \u3000 \t"_qs << true << true;
     QTest::newRow("only control characters") << leader << u"\u0001\u0002"_qs << true << true;

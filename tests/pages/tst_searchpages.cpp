@@ -9,6 +9,7 @@
 #include "CMyEdit.h"
 #include "DocumentOpener.h"
 #include "FieldTable.h"
+#include "Highlight.h"
 #include "MultiLineButton.h"
 #include "PagerScrollBar.h"
 
@@ -248,7 +249,7 @@ void TestSearchPages::hitsAreMarkedInTheSampleOnly()
     page.TopSlot()->viewport()->repaint();
     QStringList marked;
     for (const QTextEdit::ExtraSelection& mark : page.TopSlot()->extraSelections()) {
-        if (mark.format.background().color() == CMyEdit::HitBackground)
+        if (mark.format.background().color() == Highlight::HitBackground)
             marked << mark.cursor.selectedText();
     }
     QCOMPARE(marked, QStringList{u"１"_qs});

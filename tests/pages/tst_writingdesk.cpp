@@ -2,19 +2,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DraftEdit.h"
 #include "ExternalTool.h"
+#include "Highlight.h"
 #include "Typing.h"
 #include "WritingDesk.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestWritingDesk : public QObject
 {
@@ -30,6 +38,10 @@ private slots:
     void undoRedo_data();
     void undoRedo();
     void copyPutsExactText();
+    void unsavedFollowsTheText_data();
+    void unsavedFollowsTheText();
+    void saveDialogAsksAboutTheNameWritten_data();
+    void saveDialogAsksAboutTheNameWritten();
     void saveWritesTheDraft_data();
     void saveWritesTheDraft();
     void failedSaveReportsAndKeepsTheDraftUnsaved_data();
@@ -68,6 +80,9 @@ void TestWritingDesk::addJoinsAndSelectsFirstMark_data()
     QTest::newRow("a mark in the second sample, not the first")
         << QStringList{QStringLiteral("○は前"), QStringLiteral("後の○○年")}
         << QStringLiteral("○は前\n後の○○年") << QStringLiteral("○○") << 6;
+    QTest::newRow("a phrase to check is selected like marks")
+        << QStringList{QStringLiteral("貴学の〔演習の名称〕と○年")}
+        << QStringLiteral("貴学の〔演習の名称〕と○年") << QStringLiteral("〔演習の名称〕") << 3;
     QTest::newRow("three in order")
         << QStringList{QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")}
         << QStringLiteral("甲\n乙\n丙") << QString() << -1;
@@ -123,10 +138,10 @@ void TestWritingDesk::limitStatus()
     QCOMPARE(m_desk->CountLabel()->text(), status);
     QCOMPARE(m_desk->CountLabel()->accessibleName(), QStringLiteral("下書きの字数 ") + status);
     const QColor ink = m_desk->CountLabel()->palette().color(QPalette::WindowText);
-    QCOMPARE(ink == QColor(204, 0, 0), red);
+    QCOMPARE(ink == Highlight::Warning, red);
     int tinted = -1;
     for (const QTextEdit::ExtraSelection& selection : m_desk->Draft()->extraSelections()) {
-        if (selection.format.background().color() == QColor(255, 214, 214)) {
+        if (selection.format.background().color() == Highlight::OverLimitBackground) {
             tinted = selection.cursor.selectionStart();
             QCOMPARE(selection.cursor.selectionEnd(), int(text.size()));
         }
@@ -139,11 +154,14 @@ void TestWritingDesk::nextMarkInOrderAndWraps()
     QPushButton* next = m_desk->NextMarkButton();
     // Nothing to find in an empty draft, and nothing breaks.
     next->click();
-    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("○ はもう残っていません"));
+    QCOMPARE(next->text(), QStringLiteral("次の記入箇所"));
+    QCOMPARE(next->accessibleName(), next->text());
+    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("記入箇所はもう残っていません"));
     QCOMPARE(m_desk->Draft()->toPlainText(), QString());
 
-    m_desk->Add(QStringLiteral("○○は\n○月の○○○。"));
-    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("○ 残り 3 か所"));
+    m_desk->Add(QStringLiteral("○○は\n○月の〔行事〕。"));
+    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("記入箇所 残り 3"));
+    QCOMPARE(m_desk->MarksLabel()->accessibleName(), m_desk->MarksLabel()->text());
     const auto start = [this] { return m_desk->Draft()->textCursor().selectionStart(); };
     QCOMPARE(start(), 0);
     next->click();
@@ -162,7 +180,7 @@ void TestWritingDesk::nextMarkInOrderAndWraps()
         next->click();
     }
     QCOMPARE(m_desk->Draft()->toPlainText(), QStringLiteral("私は\n四月の誓い。"));
-    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("○ はもう残っていません"));
+    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("記入箇所はもう残っていません"));
 }
 
 void TestWritingDesk::undoRedo_data()
@@ -179,7 +197,7 @@ void TestWritingDesk::undoRedo()
     DraftEdit* draft = m_desk->Draft();
     m_desk->Add(QStringLiteral("一\r\n二"));
     Type(draft, QStringLiteral("三"));
-    m_desk->ClearButton()->click();
+    m_desk->ClearAction()->trigger();
     QCOMPARE(draft->toPlainText(), QString());
     const QStringList states{QStringLiteral("一\n二三"), QStringLiteral("一\n二"), QString()};
     for (const QString& state : states) {
@@ -211,6 +229,152 @@ void TestWritingDesk::copyPutsExactText()
     QVERIFY(!m_desk->HasUnsavedText());
 }
 
+void TestWritingDesk::unsavedFollowsTheText_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("draft");
+    QTest::addColumn<bool>("unsaved");
+    QTest::newRow("typed and erased back to what was copied")
+        << "add copy type erase" << QStringLiteral("志望") << false;
+    QTest::newRow("a screen reader's value after a copy")
+        << "add copy reader" << QStringLiteral("読み上げ") << true;
+    QTest::newRow("a screen reader's value is one step to undo")
+        << "add copy reader undo" << QStringLiteral("志望") << false;
+    QTest::newRow("dictation replacing the text, undone")
+        << "add dictation undo" << QStringLiteral("志望") << true;
+    QTest::newRow("emptied: nothing to ask about") << "add clear" << QString() << false;
+}
+
+void TestWritingDesk::unsavedFollowsTheText()
+{
+    QFETCH(QString, steps);
+    DraftEdit* draft = m_desk->Draft();
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(draft);
+    QVERIFY(reader && reader->editableTextInterface());
+    for (const QString& step : steps.split(u' ')) {
+        if (step == QStringLiteral("add"))
+            m_desk->Add(QStringLiteral("志望"));
+        else if (step == QStringLiteral("copy"))
+            m_desk->CopyButton()->click();
+        else if (step == QStringLiteral("type"))
+            Type(draft, QStringLiteral("X"));
+        else if (step == QStringLiteral("erase"))
+            QTest::keyClick(draft, Qt::Key_Backspace);
+        else if (step == QStringLiteral("reader"))
+            reader->setText(QAccessible::Value, QStringLiteral("読み上げ"));
+        else if (step == QStringLiteral("dictation"))
+            reader->editableTextInterface()->replaceText(0, 2, QStringLiteral("口述"));
+        else if (step == QStringLiteral("undo"))
+            QTest::keyClick(draft, Qt::Key_Z, Qt::ControlModifier);
+        else if (step == QStringLiteral("clear"))
+            m_desk->ClearAction()->trigger();
+    }
+    QTEST(draft->toPlainText(), "draft");
+    QTEST(m_desk->HasUnsavedText(), "unsaved");
+}
+
+void TestWritingDesk::saveDialogAsksAboutTheNameWritten_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pdfChosen");
+    QTest::addColumn<QString>("existing"); // holds "earlier" before the save
+    QTest::addColumn<bool>("replace");     // the answer to any question
+    QTest::addColumn<QString>("asked");    // the file a question names; empty: none
+    QTest::addColumn<QString>("written");  // empty: nothing written
+    const QString report = QStringLiteral("報告.txt");
+    const QString dotted = QStringLiteral("山田.下書き.txt");
+    QTest::newRow("no suffix typed, the dialog asks: keep")
+        << QStringLiteral("報告") << false << report << false << report << QString();
+    QTest::newRow("no suffix typed, the dialog asks: replace")
+        << QStringLiteral("報告") << false << report << true << report << report;
+    QTest::newRow("a dotted name, the program asks: keep")
+        << QStringLiteral("山田.下書き") << false << dotted << false << dotted << QString();
+    QTest::newRow("a dotted name, the program asks: replace")
+        << QStringLiteral("山田.下書き") << false << dotted << true << dotted << dotted;
+    QTest::newRow("PDF chosen, a new name") << QStringLiteral("要旨") << true << QString() << false
+                                            << QString() << QStringLiteral("要旨.pdf");
+    QTest::newRow("PDF chosen, the name says text")
+        << QStringLiteral("要旨.txt") << true << QString() << false << QString()
+        << QStringLiteral("要旨.txt");
+}
+
+void TestWritingDesk::saveDialogAsksAboutTheNameWritten()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, pdfChosen);
+    QFETCH(QString, existing);
+    QFETCH(bool, replace);
+    QFETCH(QString, written);
+    QTemporaryDir folder;
+    if (!existing.isEmpty()) {
+        QFile earlier(folder.filePath(existing));
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    const QString text = QStringLiteral("推薦書の下書き");
+    m_desk->Add(text);
+
+    // The real dialog, answered as a user would: the type, the name, Save, then any
+    // question; a dialog shown again after "No" is cancelled.
+    QStringList questions;
+    bool accepted = false;
+    QTimer user;
+    connect(&user, &QTimer::timeout, this, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            questions << box->text();
+            box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (accepted) {
+                dialog->reject();
+                return;
+            }
+            accepted = true;
+            dialog->setDirectory(folder.path());
+            if (pdfChosen) {
+                auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                QVERIFY(types);
+                QTest::keyClick(types, Qt::Key_Down);
+            }
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->clear();
+            Type(name, typed);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        }
+    });
+    user.start(20);
+    QCOMPARE(m_desk->Save(), !written.isEmpty());
+    user.stop();
+
+    QFETCH(QString, asked);
+    QCOMPARE(questions.size(), asked.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QVERIFY2(questions.first().contains(asked), qPrintable(questions.first()));
+    QStringList files = QDir(folder.path()).entryList(QDir::Files);
+    files.sort();
+    QStringList expected{existing, written};
+    expected.removeAll(QString());
+    expected.removeDuplicates();
+    expected.sort();
+    QCOMPARE(files, expected);
+    if (!existing.isEmpty() && existing != written) {
+        QFile earlier(folder.filePath(existing));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+    }
+    if (!written.isEmpty()) {
+        QFile saved(folder.filePath(written));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        if (written.endsWith(QStringLiteral(".pdf")))
+            QVERIFY(bytes.startsWith("%PDF-"));
+        else
+            QCOMPARE(bytes, text.toUtf8());
+    }
+    QCOMPARE(m_desk->HasUnsavedText(), written.isEmpty());
+}
+
 void TestWritingDesk::saveWritesTheDraft_data()
 {
     QTest::addColumn<QString>("file");
@@ -226,7 +390,7 @@ void TestWritingDesk::saveWritesTheDraft()
     const QString text =
         QStringLiteral("志望理由\n\u3000私は吉野で育ち、地域の医療に関心を持った。");
     m_desk->Add(text);
-    m_desk->SetFileChooser([path](QWidget*) { return path; });
+    m_desk->File().SetChooser([path](QWidget*) { return path; });
     QVERIFY(m_desk->Save());
     QVERIFY(!m_desk->HasUnsavedText());
     QFile saved(path);
@@ -285,11 +449,13 @@ void TestWritingDesk::failedSaveReportsAndKeepsTheDraftUnsaved()
         }
     }
     m_desk->Add(QStringLiteral("大切な下書き"));
-    m_desk->SetFileChooser([path](QWidget*) { return path; });
+    m_desk->File().SetChooser([path](QWidget*) { return path; });
     QSignalSpy failed(m_desk, &WritingDesk::SaveFailed);
     QVERIFY(!m_desk->Save());
     QCOMPARE(failed.size(), 1);
-    QVERIFY(!failed.first().first().toString().isEmpty());
+    QVERIFY2(failed.first().first().toString().contains(
+                 readOnlyFolder ? QStringLiteral("ermission") : QStringLiteral("No such file")),
+             qPrintable(failed.first().first().toString()));
     QVERIFY(m_desk->HasUnsavedText());
     QCOMPARE(m_desk->Draft()->toPlainText(), QStringLiteral("大切な下書き"));
     if (readOnlyFolder) {
@@ -321,7 +487,7 @@ void TestWritingDesk::largePasteCountsExactly()
     const auto marked = [this](int position) {
         for (const QTextEdit::ExtraSelection& selection : m_desk->Draft()->extraSelections()) {
             if (selection.cursor.selectionStart() == position &&
-                selection.format.foreground().color() == QColor(204, 0, 0))
+                selection.format.foreground().color() == Highlight::Warning)
                 return true;
         }
         return false;
@@ -335,7 +501,7 @@ void TestWritingDesk::largePasteCountsExactly()
     QVERIFY(!marked(0));
     m_desk->Draft()->verticalScrollBar()->setValue(0);
     QVERIFY(marked(0));
-    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("○ 残り 2 か所"));
+    QCOMPARE(m_desk->MarksLabel()->text(), QStringLiteral("記入箇所 残り 2"));
 }
 
 QTEST_MAIN(TestWritingDesk)

@@ -10,6 +10,7 @@
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
+#include "DraftText.h"
 #include "Library.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
@@ -85,7 +86,7 @@ void PrepareDesk(Ctavoru_2Dlg& window)
     SamplePage* page = window.Page(1);
     for (int position = 0; position <= page->Pager().maximum(); ++position) {
         page->ShowPosition(position);
-        if (page->BottomSlot()->SampleText().contains(u'\u25CB'))
+        if (page->BottomSlot()->SampleText().contains(DraftText::Placeholder))
             break;
     }
     page->TopDraftControls()->AddButton()->click();
