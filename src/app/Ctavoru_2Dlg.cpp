@@ -6,6 +6,7 @@
 #include "CDlgTabJibun.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
+#include "DeskLibrary.h"
 #include "DialogUnits.h"
 #include "Library.h"
 #include "NoticeBar.h"
@@ -86,6 +87,9 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     m_notice = new NoticeBar(this);
     connect(m_library, &Library::Opened, this, &Ctavoru_2Dlg::ShowLibraryProblem);
     m_desk = new WritingDesk(this);
+    m_deskLibrary = new DeskLibrary(m_desk, m_library);
+    connect(m_deskLibrary, &DeskLibrary::Notify, m_notice,
+            qOverload<const QString&>(&NoticeBar::ShowNotice));
     connect(m_desk, &WritingDesk::SaveFailed, this, [this](const QString& reason) {
         m_notice->ShowNotice(QStringLiteral("保存できませんでした：") + reason);
     });
@@ -168,6 +172,11 @@ void Ctavoru_2Dlg::done(int result)
             if (!m_desk->Save())
                 return;
             break;
+        case ExitQuestion::Choice::Keep:
+            // Without a name the keep dialog opens, and the window stays for it.
+            if (!m_deskLibrary->KeepUnderName())
+                return;
+            break;
         case ExitQuestion::Choice::Discard:
             break;
         case ExitQuestion::Choice::Cancel:
@@ -218,6 +227,11 @@ void Ctavoru_2Dlg::ReportDocumentFailure(const QString& fileName, DocumentOpener
         m_notice->ShowNotice(
             what + QStringLiteral(
                        "を開けませんでした。PDFを表示するアプリケーションを確認してください。"));
+}
+
+bool Ctavoru_2Dlg::OffersKeep() const
+{
+    return !m_deskLibrary->DraftName().isEmpty() || m_library->InUse();
 }
 
 void Ctavoru_2Dlg::ShowLibraryProblem()

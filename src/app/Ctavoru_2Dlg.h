@@ -14,6 +14,7 @@
 class ClickableLabel;
 class Library;
 class ColouredTabBar;
+class DeskLibrary;
 class NoticeBar;
 class QLineEdit;
 class QPushButton;
@@ -52,11 +53,15 @@ public:
     Library* UserLibrary() const { return m_library; }
     // The draft shared by every page; it shows on the current one.
     WritingDesk* Desk() const { return m_desk; }
-    // Replaces the question asked before closing on an unsaved draft (tests answer it).
+    // The desk's 登録…, 下書きを保管… and 保管した下書き….
+    DeskLibrary* DeskCommands() const { return m_deskLibrary; }
+    // Replaces the question asked before closing on an unsaved draft (tests answer it;
+    // `offersKeep` tells whether 保管 would be offered).
     void SetExitQuestion(std::function<ExitQuestion::Choice(QWidget*)> question)
     {
         m_exitQuestion = std::move(question);
     }
+    bool ExitOffersKeep() const { return OffersKeep(); }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -75,6 +80,7 @@ private:
     void ApplyQuery(const QString& typed);
     void ShowSearchOnTabs();
     void ShowLibraryProblem();
+    bool OffersKeep() const;
 
     DocumentOpener m_documents;
     Library* m_library;
@@ -86,5 +92,9 @@ private:
     QLineEdit* m_search;
     SearchQuery m_query;
     WritingDesk* m_desk;
-    std::function<ExitQuestion::Choice(QWidget*)> m_exitQuestion = ExitQuestion::Ask;
+    DeskLibrary* m_deskLibrary;
+    // 保管 is offered beside 保存… when the draft has a name or the library is in use.
+    std::function<ExitQuestion::Choice(QWidget*)> m_exitQuestion = [this](QWidget* parent) {
+        return ExitQuestion::Ask(parent, OffersKeep());
+    };
 };
