@@ -166,6 +166,7 @@ bool Library::Read()
         return false;
     }
     QSqlQuery query(m_db);
+    query.setForwardOnly(true); // read once, row by row: no copy of every row kept
     const auto failed = [&](const QSqlError& error) {
         query.finish();
         Exec(QStringLiteral("ROLLBACK"));
