@@ -156,9 +156,8 @@ void CDlgTabJibun::BeforeListing()
 void CDlgTabJibun::LibraryChanged()
 {
     SamplePage::LibraryChanged();
+    // Listed again at once, hidden or not: the tab's search count follows the library.
     m_collected = false;
-    if (!isVisible())
-        return; // collected again when shown or searched
     const int position = Pager().position();
     Refresh();
     ShowPosition(position);

@@ -14,7 +14,7 @@ class QPushButton;
 // Tab 5: what the user keeps. "お気に入り" lists the starred samples of every tab, each
 // headed by its tab and categories; "登録した文例" the user's own samples, newest first,
 // which have 編集… and 削除 where the other samples have their PDF button. The page
-// reads the library when first shown and follows it as it changes.
+// is built when first needed (shown, or searched) and follows the library as it changes.
 class CDlgTabJibun : public SamplePage
 {
     Q_OBJECT

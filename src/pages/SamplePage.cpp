@@ -230,7 +230,7 @@ void SamplePage::SetLibrary(Library* library)
     m_library = library;
     if (m_library)
         connect(m_library, &Library::Changed, this, &SamplePage::LibraryChanged);
-    ShowStars();
+    LibraryChanged();
 }
 
 void SamplePage::LibraryChanged()
