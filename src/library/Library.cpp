@@ -241,6 +241,8 @@ bool Library::Read()
     m_stars = std::move(stars);
     m_samples = std::move(samples);
     m_drafts = std::move(drafts);
+    ++m_starsRevision;
+    ++m_samplesRevision;
     return true;
 }
 
@@ -409,6 +411,7 @@ bool Library::SetStarred(const QString& record, bool starred)
         m_stars.insert(record);
     else
         m_stars.remove(record);
+    ++m_starsRevision;
     emit Changed();
     return true;
 }
@@ -446,6 +449,7 @@ std::optional<qint64> Library::AddSample(const QString& title, const QString& te
         return std::nullopt;
     m_samples.insert(std::lower_bound(m_samples.begin(), m_samples.end(), sample, NewestFirst),
                      sample);
+    ++m_samplesRevision;
     emit Changed();
     return sample.id;
 }
@@ -485,6 +489,7 @@ bool Library::UpdateSample(qint64 id, const QString& title, const QString& text,
         return false;
     *std::find_if(m_samples.begin(), m_samples.end(),
                   [id](const OwnSample& s) { return s.id == id; }) = sample;
+    ++m_samplesRevision;
     emit Changed();
     return true;
 }
@@ -504,6 +509,7 @@ bool Library::RemoveSample(qint64 id)
     if (!kept)
         return false;
     m_samples.removeIf([id](const OwnSample& s) { return s.id == id; });
+    ++m_samplesRevision;
     emit Changed();
     return true;
 }
@@ -531,6 +537,7 @@ bool Library::RestoreSample(const OwnSample& sample)
     m_samples.removeIf([&sample](const OwnSample& s) { return s.id == sample.id; });
     m_samples.insert(std::lower_bound(m_samples.begin(), m_samples.end(), sample, NewestFirst),
                      sample);
+    ++m_samplesRevision;
     emit Changed();
     return true;
 }
@@ -625,6 +632,8 @@ std::optional<Library::Imported> Library::Import(const LibraryExchange::Contents
                          sample);
     for (const QString& star : stars)
         m_stars.insert(star);
+    ++m_samplesRevision;
+    ++m_starsRevision;
     emit Changed();
     return count;
 }

@@ -51,6 +51,9 @@ public:
     const QList<OwnSample>& Samples() const { return m_samples; }
     const QList<KeptDraft>& Drafts() const { return m_drafts; }
     std::optional<OwnSample> Sample(qint64 id) const;
+    // Grow whenever the own samples, or the stars, are not what they were.
+    quint64 SamplesRevision() const { return m_samplesRevision; }
+    quint64 StarsRevision() const { return m_starsRevision; }
     std::optional<KeptDraft> Draft(const QString& name) const;
 
     // Each a transaction of its own; false (with LastError()) when it was not kept,
@@ -103,5 +106,7 @@ private:
     QString m_lastError;
     QSet<QString> m_stars;
     QList<OwnSample> m_samples;
+    quint64 m_samplesRevision = 0;
+    quint64 m_starsRevision = 0;
     QList<KeptDraft> m_drafts;
 };

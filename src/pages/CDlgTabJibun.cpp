@@ -156,7 +156,12 @@ void CDlgTabJibun::BeforeListing()
 void CDlgTabJibun::LibraryChanged()
 {
     SamplePage::LibraryChanged();
-    // Listed again at once, hidden or not: the tab's search count follows the library.
+    // Listed again at once, hidden or not, so the tab's search count follows the
+    // library; a star alone leaves the own samples' list as it is.
+    Library* library = UserLibrary();
+    if (m_collected && library && library->SamplesRevision() == m_seenSamples &&
+        (m_view == Registered || library->StarsRevision() == m_seenStars))
+        return;
     m_collected = false;
     const int position = Pager().position();
     Refresh();
@@ -173,6 +178,8 @@ void CDlgTabJibun::Collect()
     Library* library = UserLibrary();
     if (library) {
         library->Open();
+        m_seenSamples = library->SamplesRevision();
+        m_seenStars = library->StarsRevision();
         const auto add = [&](const SampleRecord& record, const QString& heading,
                              const QString& folder, qint64 id) {
             records << record;

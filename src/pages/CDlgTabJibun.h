@@ -84,4 +84,6 @@ private:
     OwnSampleDialog* m_dialog = nullptr;
     FileChooser m_chooser;
     bool m_collected = false;
+    quint64 m_seenSamples = 0; // the library's revisions as last collected
+    quint64 m_seenStars = 0;
 };

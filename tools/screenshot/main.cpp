@@ -63,13 +63,15 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
                                "関係する教員と生徒の双方が納得できる案をまとめた姿勢は、"
                                "周囲から厚い信頼を得ています。"),
                 QStringLiteral("生徒会 調整力"));
-            library->AddSample(
+            const std::optional<qint64> newest = library->AddSample(
                 QStringLiteral("理科の探究活動"),
                 QStringLiteral("　本生徒は、校内の池の水質を一年間にわたり毎週測定し、"
                                "季節による変化をグラフにまとめました。"
                                "測定の誤差を減らすために手順書を自ら改め、"
                                "後輩にも引き継げる形で記録を残しています。"),
                 QStringLiteral("理科 探究"));
+            if (newest)
+                library->SetStarred(QStringLiteral("own:%1").arg(*newest), true);
             own->Choose(CDlgTabJibun::Registered);
         }
         break;
