@@ -31,6 +31,13 @@ bool IsBusy(const QSqlError& error)
     return code == QStringLiteral("5") || code == QStringLiteral("6");
 }
 
+// Read-only, with a hot journal beside the file (SQLITE_READONLY_ROLLBACK).
+bool NeedsRecovery(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QStringLiteral("776") || code == QStringLiteral("8");
+}
+
 QString Why(const QSqlError& error)
 {
     const QString code = error.nativeErrorCode();
@@ -170,6 +177,18 @@ bool Library::Read()
     const auto failed = [&](const QSqlError& error) {
         query.finish();
         Exec(QStringLiteral("ROLLBACK"));
+        if (NeedsRecovery(error) && !m_recovering) {
+            // A program stopped in the middle of keeping left its journal: only a
+            // writer may roll it back, which puts back the last confirmed state.
+            m_recovering = true;
+            CloseConnection();
+            const bool recovered =
+                OpenConnection(true) && Exec(QStringLiteral("PRAGMA user_version"));
+            CloseConnection();
+            const bool read = recovered && Read();
+            m_recovering = false;
+            return read;
+        }
         if (IsBusy(error)) {
             m_problem = Why(error); // passing: the next activation tries again
             return false;

@@ -100,6 +100,7 @@ private:
     bool m_opened = false;
     bool m_writable = false;
     bool m_broken = false; // never written while set
+    bool m_recovering = false;
     qint64 m_dataVersion = -1;
     QString m_stamp; // size and time of the file when last read or written
     QString m_problem;

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 const char* ChildVariable = "KIRAVELO_LIBRARY_CHILD";
@@ -48,6 +50,25 @@ int KeepInChild()
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
         return 2;
+    if (args.at(2) == QStringLiteral("mid-keep")) {
+        // One keep confirmed, then killed while a large one is half written.
+        if (!library.AddSample(args.at(1), args.at(1), QString()) ||
+            !library.SetStarred(args.at(1), true))
+            return 1;
+        out.write(args.at(1).toUtf8() + '\n');
+        out.flush();
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("w"));
+        db.setDatabaseName(args.at(0));
+        if (!db.open())
+            return 1;
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("PRAGMA cache_size = 1"));
+        query.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        for (int i = 0; i < 500; ++i)
+            query.exec(QStringLiteral("INSERT INTO samples VALUES (NULL, 'x', '%1', 0, 0, '')")
+                           .arg(QString(500, u'x')));
+        raise(SIGKILL);
+    }
     for (int i = 0; i < args.at(2).toInt(); ++i) {
         const QString text = args.at(1) + QString::number(i);
         if (!library.AddSample(text, text, QString()) || !library.SetStarred(text, true))
@@ -179,6 +200,7 @@ void TestLibrary::processes_data()
     QTest::addColumn<bool>("kill");
     QTest::newRow("killed while keeping") << 1 << true;
     QTest::newRow("two keeping at once") << 2 << false;
+    QTest::newRow("killed in the middle of a keep: its journal rolled back") << 1 << false;
 }
 
 void TestLibrary::processes()
@@ -189,12 +211,16 @@ void TestLibrary::processes()
     const QString path = dir.filePath(QStringLiteral("library.sqlite"));
     constexpr int Each = 40;
     QList<QProcess*> running;
+    const bool midKeep = QByteArray(QTest::currentDataTag()).startsWith("killed in");
     for (int child = 0; child < children; ++child) {
         auto* process = new QProcess(this);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(
             QString::fromLatin1(ChildVariable),
-            QStringLiteral("%1|c%2-|%3").arg(path).arg(child).arg(kill ? 100000 : Each));
+            QStringLiteral("%1|c%2-|%3")
+                .arg(path)
+                .arg(child)
+                .arg(midKeep ? QStringLiteral("mid-keep") : QString::number(kill ? 100000 : Each)));
         process->setProcessEnvironment(environment);
         process->start(QCoreApplication::applicationFilePath());
         running << process;
@@ -212,10 +238,12 @@ void TestLibrary::processes()
     for (QProcess* process : running) {
         QVERIFY(process->waitForFinished(60000));
         confirmed += QString::fromUtf8(process->readAll()).split(u'\n', Qt::SkipEmptyParts);
-        if (!kill)
+        if (!kill && !midKeep)
             QCOMPARE(process->exitCode(), 0);
     }
-    if (!kill)
+    if (midKeep)
+        QVERIFY(QFile::exists(path + QStringLiteral("-journal")));
+    else if (!kill)
         QCOMPARE(confirmed.size(), Each * children);
     Library library(path);
     library.Open();
