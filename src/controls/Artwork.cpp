@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: CC0-1.0
 #include "Artwork.h"
 
+#include "AppIconEngine.h"
 #include "UiFonts.h"
 
 #include <QGuiApplication>
@@ -115,8 +116,5 @@ QPixmap Artwork::IconImage(int size)
 
 QIcon Artwork::AppIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(IconImage(size));
-    return icon;
+    return QIcon(new AppIconEngine);
 }

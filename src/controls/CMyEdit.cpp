@@ -19,6 +19,13 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
     setUndoRedoEnabled(false);
+    // A paragraph's layout frees its shaped glyphs once laid out, so every paint (a tab
+    // switch, a scroll of the page) would shape the visible lines again. The text only
+    // changes as a whole, so they are kept: told before the document lays out anew.
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+            block.layout()->setCacheEnabled(true);
+    });
 
     // The selection is drawn only while the box has the focus.
     QPalette p = palette();
@@ -31,6 +38,7 @@ CMyEdit::CMyEdit(QWidget* parent) : QPlainTextEdit(parent)
 void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits)
 {
     const bool same = text == m_text && !m_unfilled;
+    const bool sameHits = same && hits == m_hits;
     m_text = text;
     m_hits = hits;
     m_unfilled = !isVisible();
@@ -41,14 +49,14 @@ void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& 
         return;
     }
     // The same sample again (the next keystroke of a search often keeps it): back to
-    // its first line as for a new one, without setting and laying it out afresh.
-    QTextCursor start(document());
-    setTextCursor(start);
+    // its first line as for a new one, without setting and laying it out afresh, and
+    // with only the hits that moved painted again.
+    const QTextCursor cursor = textCursor();
+    if (cursor.position() != 0 || cursor.hasSelection())
+        setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
-    m_hitsUnmarked = !m_hits.isEmpty();
-    MarkText();
-    if (m_hitsUnmarked)
-        viewport()->update();
+    if (!sameHits)
+        MarkText();
 }
 
 void CMyEdit::Fill()
@@ -56,12 +64,13 @@ void CMyEdit::Fill()
     m_unfilled = false;
     QString shown = m_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    // Straight into the document: QPlainTextEdit::setPlainText selects the whole text to
+    // reapply its format, which lays out the first and last paragraphs only to throw the
+    // layouts away again; the paint lays out what is visible once.
+    document()->setPlainText(shown);
+    setTextCursor(QTextCursor(document()));
     verticalScrollBar()->setValue(0);
-    m_hitsUnmarked = !m_hits.isEmpty();
     MarkText();
-    if (m_hitsUnmarked)
-        viewport()->update();
 }
 
 void CMyEdit::MarkText()
@@ -77,7 +86,7 @@ void CMyEdit::MarkText()
     };
     for (const DraftText::Run& run : DraftText::Placeholders(document()->toPlainText()))
         mark(run.start, run.start + run.length, Highlight::Mark());
-    if (!m_hitsUnmarked && !m_hits.isEmpty()) {
+    if (!m_hits.isEmpty()) {
         // The box shows CR LF as one break: where each unit of the text landed.
         QList<qsizetype> shownAt(m_text.size() + 1);
         qsizetype shown = 0;
@@ -102,15 +111,6 @@ void CMyEdit::showEvent(QShowEvent* event)
     if (m_unfilled)
         Fill();
     QPlainTextEdit::showEvent(event);
-}
-
-void CMyEdit::paintEvent(QPaintEvent* event)
-{
-    if (m_hitsUnmarked) {
-        m_hitsUnmarked = false;
-        MarkText();
-    }
-    QPlainTextEdit::paintEvent(event);
 }
 
 void CMyEdit::mouseDoubleClickEvent(QMouseEvent* event)

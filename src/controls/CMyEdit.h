@@ -17,13 +17,12 @@ public:
 
     // Shows `text` (paragraphs joined by CR LF) from its first line; fill-in marks and
     // the search's `hits` (in units of `text`) stand out without changing what is
-    // selected and copied. The hits are marked when the box is next painted.
+    // selected and copied; only what changed is painted again.
     void SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits = {});
     QString SampleText() const { return m_text; }
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -34,7 +33,6 @@ private:
     QString m_text;
     QList<SearchQuery::Hit> m_hits;
     // Laying out a sample is the costly part of showing it: a hidden box takes its text
-    // when it is shown, and a box marks its hits when it is painted.
+    // when it is shown.
     bool m_unfilled = false;
-    bool m_hitsUnmarked = false;
 };

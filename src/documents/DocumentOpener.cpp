@@ -55,6 +55,7 @@ bool DocumentOpener::HandToDesktop(const QUrl& url)
 void DocumentOpener::SetDocumentFolder(const QString& folder)
 {
     m_folder = folder.isEmpty() ? ProgramDocumentFolder() : folder;
+    m_present.clear();
 }
 
 QString DocumentOpener::SampleDocumentPath(const QString& folder, const QString& fileName) const
@@ -70,6 +71,9 @@ QString DocumentOpener::UsageGuidePath() const
 
 QSet<QString> DocumentOpener::PresentSampleDocuments(const QString& folder) const
 {
+    const auto known = m_present.constFind(folder);
+    if (known != m_present.cend())
+        return *known;
     // Files, and links to files, as QFileInfo::isFile() counts them.
     const QDir dir(QDir(m_folder).absoluteFilePath(QStringLiteral("bunrei_pdf/") + folder));
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
@@ -78,6 +82,7 @@ QSet<QString> DocumentOpener::PresentSampleDocuments(const QString& folder) cons
         if (IsPlainFileName(name))
             present.insert(name);
     }
+    m_present.insert(folder, present);
     return present;
 }
 
@@ -86,7 +91,15 @@ DocumentOpener::Result DocumentOpener::OpenSampleDocument(const QString& folder,
 {
     if (!IsPlainFileName(fileName))
         return Result::Missing;
-    return Open(SampleDocumentPath(folder, fileName));
+    const Result result = Open(SampleDocumentPath(folder, fileName));
+    const auto known = m_present.find(folder);
+    if (known != m_present.end()) {
+        if (result == Result::Missing)
+            known->remove(fileName);
+        else
+            known->insert(fileName); // found, whether or not a viewer took it
+    }
+    return result;
 }
 
 DocumentOpener::Result DocumentOpener::OpenUsageGuide() const

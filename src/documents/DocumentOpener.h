@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QUrl>
@@ -39,8 +40,11 @@ public:
 
     QString SampleDocumentPath(const QString& folder, const QString& fileName) const;
     QString UsageGuidePath() const;
-    // The names of the sample PDFs present in `folder`, with one look into it: those
-    // OpenSampleDocument() would find.
+    // The names of the sample PDFs present in `folder`: those OpenSampleDocument() would
+    // find. The folder is looked into once per run (listings, keystrokes and scroll steps
+    // never touch the disk); opening a sample checks its file afresh and corrects what
+    // is kept, so a PDF added or removed while the program runs shows as such once its
+    // button has been pressed.
     QSet<QString> PresentSampleDocuments(const QString& folder) const;
 
     Result OpenSampleDocument(const QString& folder, const QString& fileName) const;
@@ -55,4 +59,6 @@ private:
 
     QString m_folder; // holds riyou.pdf and bunrei_pdf/
     Launcher m_launcher;
+    // What each sample folder held when first looked into, as opening has corrected it.
+    mutable QHash<QString, QSet<QString>> m_present;
 };

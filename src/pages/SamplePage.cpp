@@ -165,7 +165,7 @@ void SamplePage::SetQuery(const SearchQuery& query)
 void SamplePage::ListRecords(const QList<int>& catalogueIndices)
 {
     m_matches.clear();
-    // One look into the document folder serves every match of the selection.
+    // The opener looks into the document folder once; every listing shares that look.
     m_present = m_parameters.display == DisplayRule::Numbered
                     ? m_documents->PresentSampleDocuments(m_parameters.folder)
                     : QSet<QString>();
@@ -377,6 +377,15 @@ void SamplePage::OpenShown(int match)
     const QString name = m_matches.at(match).pdfName;
     const DocumentOpener::Result result =
         m_documents->OpenSampleDocument(DocumentFolder(m_matches.at(match).catalogueIndex), name);
+    // Opening looked at the file itself: a PDF added or removed since the folder was
+    // looked into shows as it is now.
+    if (m_parameters.display == DisplayRule::Numbered) {
+        const QSet<QString> present = m_documents->PresentSampleDocuments(m_parameters.folder);
+        if (present != m_present) {
+            m_present = present;
+            ShowPosition(m_pager.position());
+        }
+    }
     if (result != DocumentOpener::Result::Opened)
         emit DocumentFailed(name, result);
 }

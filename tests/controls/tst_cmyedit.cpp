@@ -203,7 +203,7 @@ void TestCMyEdit::searchHitsStandOut()
     QList<SearchQuery::Hit> given;
     for (qsizetype i = 0; i + 1 < hits.size(); i += 2)
         given.append({hits.at(i), hits.at(i + 1)});
-    // Set while hidden, the text arrives when the box is shown, the hits when painted.
+    // Set while hidden, the text and its hits arrive when the box is shown.
     m_edit->hide();
     m_edit->SetSampleText(text, given);
     QCOMPARE(m_edit->SampleText(), text);

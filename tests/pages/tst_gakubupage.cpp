@@ -82,6 +82,8 @@ void TestGakubuPage::deliveredCatalogueFillsEveryField()
         QFile pdf(folder + name);
         QVERIFY(pdf.open(QIODevice::WriteOnly));
     }
+    // The opener looks into the folder once per run: a fresh look, as at start-up.
+    m_opener.SetDocumentFolder(m_documents.path());
     CDlgTabGakubu page;
     page.SetDocumentOpener(&m_opener);
     QCOMPARE(page.CountLabel()->text(), QStringLiteral("0 件"));

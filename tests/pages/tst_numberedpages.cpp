@@ -91,6 +91,8 @@ private slots:
     void numberedByCataloguePosition();
     void missingPdfNamedWhereTheButtonLooks_data();
     void missingPdfNamedWhereTheButtonLooks();
+    void pdfChangedWhileRunning_data();
+    void pdfChangedWhileRunning();
     void emptyPdfName_data();
     void emptyPdfName();
     void pagesToTheLastTwo_data();
@@ -234,6 +236,41 @@ void TestNumberedPages::missingPdfNamedWhereTheButtonLooks()
         QCOMPARE(failed.at(i).at(1).value<DocumentOpener::Result>(),
                  DocumentOpener::Result::Missing);
     }
+}
+
+void TestNumberedPages::pdfChangedWhileRunning_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("presentAtFirst");
+    for (const QString& folder : {QStringLiteral("gakubu"), QStringLiteral("jiko")}) {
+        QTest::addRow("%s, removed", qPrintable(folder)) << folder << true;
+        QTest::addRow("%s, added", qPrintable(folder)) << folder << false;
+    }
+}
+
+// The folder is looked into once; the button looks at the file itself, and the slot
+// then shows what it found.
+void TestNumberedPages::pdfChangedWhileRunning()
+{
+    QFETCH(QString, folder);
+    QFETCH(bool, presentAtFirst);
+    PutPdfs(m_documents->path(), folder, presentAtFirst ? QList<int>{0} : QList<int>{});
+    auto page = MakePage(folder, Catalogue(Kind(folder), 2, 3, {0, 1}), m_opener);
+    m_opener.SetLauncher([](const QUrl&) { return true; });
+    QSignalSpy failed(page.get(), &SamplePage::DocumentFailed);
+    QVERIFY(Choose(SelectorOf(page.get()), 3));
+    QCOMPARE(page->TopSlot()->SampleText(), Shown(folder, 0, presentAtFirst));
+
+    const QString pdf =
+        QDir(m_documents->path())
+            .filePath(QStringLiteral("bunrei_pdf/%1/%2").arg(folder, PdfName(folder, 0)));
+    if (presentAtFirst)
+        QVERIFY(QFile::remove(pdf));
+    else
+        PutPdfs(m_documents->path(), folder, {0});
+    QTest::mouseClick(page->TopButton(), Qt::LeftButton);
+    QCOMPARE(failed.size(), presentAtFirst ? 1 : 0);
+    QCOMPARE(page->TopSlot()->SampleText(), Shown(folder, 0, !presentAtFirst));
 }
 
 void TestNumberedPages::emptyPdfName_data()

@@ -80,7 +80,9 @@ int main(int argc, char** argv)
         out << "        {QStringLiteral(\"" << c.folder << "\"), " << c.width << ", " << c.capacity
             << ", {\n";
         for (const SampleRecord& r : c.records) {
-            out << "            {QString::fromUtf16(" << Literal(r.text) << "),\n"
+            // Literals, not copies: a text stays in the program's read-only data until
+            // something reads it, so unread catalogues take no memory at start-up.
+            out << "            {QStringLiteral(" << Literal(r.text) << "),\n"
                 << "             QStringLiteral(" << Literal(r.mask) << "), QStringLiteral("
                 << Literal(r.pdfName) << ")},\n";
         }
