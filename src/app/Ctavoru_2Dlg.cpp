@@ -11,6 +11,7 @@
 #include "Library.h"
 #include "NoticeBar.h"
 #include "PageFactory.h"
+#include "ProgramName.h"
 #include "SamplePage.h"
 #include "UiFonts.h"
 #include "WritingDesk.h"
@@ -27,7 +28,7 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     : QDialog(parent),
       m_library(new Library(libraryPath.isEmpty() ? Library::DefaultPath() : libraryPath, this))
 {
-    setWindowTitle(QStringLiteral("KiraveloVer2"));
+    setWindowTitle(ProgramName::Shown());
     setWindowIcon(Artwork::AppIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -55,10 +56,9 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     m_guide->setAccessibleName(QStringLiteral("このソフトの使い方"));
     // The About line a screen reader can reach without opening the guide.
     m_guide->setAccessibleDescription(
-        QStringLiteral(
-            "KiraveloVer2 バージョン%1。プログラムはGPL-3.0-or-later、文例・説明書・絵はCC0-1.0。"
-            "io.github.kiravelo.Kiravelo")
-            .arg(QStringLiteral(KIRAVELO_VERSION)));
+        QStringLiteral("%1 バージョン%2。プログラムはGPL-3.0-or-later、文例・説明書・絵はCC0-1.0。"
+                       "io.github.kiravelo.Kiravelo")
+            .arg(ProgramName::Shown(), QStringLiteral(KIRAVELO_VERSION)));
     m_guide->SetAccessibleRole(QAccessible::Link);
     connect(m_guide, &ClickableLabel::clicked, this, &Ctavoru_2Dlg::OpenUsageGuide);
 

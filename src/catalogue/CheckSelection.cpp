@@ -19,8 +19,7 @@ QString CheckSelection::BuildSelectionMask() const
     return mask;
 }
 
-CheckSelection::Outcome CheckSelection::OnTickChanged(CheckGroup::Group group,
-                                                      const QList<SampleRecord>& catalogue)
+void CheckSelection::OnTickChanged(CheckGroup::Group group, const QList<SampleRecord>& catalogue)
 {
     bool groupTicked = false;
     for (int p : CheckGroup::Positions(group))
@@ -28,14 +27,13 @@ CheckSelection::Outcome CheckSelection::OnTickChanged(CheckGroup::Group group,
     // Emptying one group starts over, even while other groups keep their ticks.
     if (!groupTicked) {
         ResetResults();
-        return Outcome::Reset;
+        return;
     }
     if (group != CheckGroup::HumanitiesAcademics)
         DisableOtherGroups(group);
     m_listing = true;
     if (group == CheckGroup::HumanitiesAcademics)
         NarrowHumanitiesBoxes(catalogue);
-    return Outcome::Show;
 }
 
 QList<int> CheckSelection::Matches(const QList<SampleRecord>& catalogue) const

@@ -16,12 +16,6 @@
 class CheckSelection
 {
 public:
-    enum class Outcome
-    {
-        Reset, // nothing listed: the page shows its no-selection state
-        Show,  // list the records that BuildSelectionMask selects
-    };
-
     CheckSelection();
 
     bool IsTicked(int position) const { return m_ticked.at(position); }
@@ -32,7 +26,8 @@ public:
     QString BuildSelectionMask() const;
 
     // A box of `group` has changed; `catalogue` is the page's, in catalogue order.
-    Outcome OnTickChanged(CheckGroup::Group group, const QList<SampleRecord>& catalogue);
+    // Afterwards IsListing() tells whether the ticks list anything.
+    void OnTickChanged(CheckGroup::Group group, const QList<SampleRecord>& catalogue);
     // Unticks every box and resets.
     void ClearAll();
     // Every box can be clicked again and nothing is listed; ticks stay.

@@ -2,11 +2,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DraftText.h"
 
+#include <QTextBoundaryFinder>
+
 namespace {
 
 bool IsBreak(QChar c)
 {
     return c == u'\n' || c == u'\r';
+}
+
+// Whether `c` may belong to the character before it or after it: a mark (か + U+3099),
+// a variation selector, a joiner, half of a surrogate pair, a Hangul jamo.
+bool MayJoin(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u < 0x0300)
+        return false;
+    if (c.isSurrogate() || (u >= 0x1100 && u <= 0x11FF) || (u >= 0xA960 && u <= 0xA97F) ||
+        (u >= 0xD7B0 && u <= 0xD7FF) || (u >= 0xAC00 && u <= 0xD7A3))
+        return true;
+    const QChar::Category category = c.category();
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing || category == QChar::Other_Format || u == 0xFF9E ||
+           u == 0xFF9F;
+}
+
+// Calls `visit(start)` at the start of every character a reader sees (a grapheme
+// cluster) except line breaks, until it returns false.
+template <typename Visit> void EachCharacter(QStringView text, Visit visit)
+{
+    // Text made of single units needs no boundary finder, and the draft's count is
+    // redone at every keystroke.
+    bool simple = true;
+    for (QChar c : text) {
+        if (MayJoin(c)) {
+            simple = false;
+            break;
+        }
+    }
+    if (simple) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (!IsBreak(text.at(i)) && !visit(i))
+                return;
+        }
+        return;
+    }
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+        if (!IsBreak(text.at(start)) && !visit(start))
+            return;
+        start = end;
+    }
 }
 
 } // namespace
@@ -20,13 +67,10 @@ const QList<int>& DraftText::Limits()
 int DraftText::Count(QStringView text)
 {
     int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        // The low half of a pair was counted with its high half.
-        if (IsBreak(c) || (c.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate()))
-            continue;
+    EachCharacter(text, [&count](qsizetype) {
         ++count;
-    }
+        return true;
+    });
     return count;
 }
 
@@ -82,14 +126,14 @@ qsizetype DraftText::OverflowStart(QStringView text, int limit)
     if (limit <= 0)
         return -1;
     int count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (IsBreak(c) || (c.isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate()))
-            continue;
-        if (++count > limit)
-            return i;
-    }
-    return -1;
+    qsizetype over = -1;
+    EachCharacter(text, [&](qsizetype start) {
+        if (++count <= limit)
+            return true;
+        over = start;
+        return false;
+    });
+    return over;
 }
 
 QString DraftText::Characters(int count)

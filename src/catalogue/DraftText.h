@@ -29,7 +29,9 @@ public:
         bool operator==(const Run&) const = default;
     };
 
-    // Every character counts once, whatever its UTF-16 length, except line breaks.
+    // Every character a reader sees counts once (a grapheme cluster: a letter with its
+    // combining marks or variation selector, a surrogate pair), except line breaks.
+    // Decomposed text counts as its composed form does.
     static int Count(QStringView text);
     // The places to fill in, in order: each maximal run of ○, and each outermost 〔…〕
     // with what it holds. A bracket without its partner is plain text.

@@ -31,8 +31,19 @@ public:
         bool numbered; // samples headed by "No." and their place in the catalogue
     };
 
+    // Positions in All(), for the pages that are built by name.
+    enum Tab
+    {
+        Koumoku1,
+        Koumoku2,
+        Gakubu,
+        Jiko,
+        Jibun,
+    };
+
     // In tab order.
     static const QList<Page>& All();
+    static const Page& Of(Tab tab) { return All().at(tab); }
     // The page of a document folder; an empty one for an unknown folder.
     static const Page& ForFolder(const QString& folder);
 };

@@ -64,3 +64,12 @@ QList<SearchQuery::Hit> SearchQuery::Hits(const QString& text) const
     }
     return merged;
 }
+
+QString SearchQuery::Caption(const QString& selectionCaption) const
+{
+    if (IsEmpty())
+        return selectionCaption;
+    const QString quoted = u'\u300C' + m_typed + u'\u300D';
+    return selectionCaption.isEmpty() ? quoted + QStringLiteral("を含む文例")
+                                      : selectionCaption + u'\u3000' + quoted;
+}

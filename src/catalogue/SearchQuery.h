@@ -30,6 +30,10 @@ public:
     // Normalised, without repeats, longest first: a long word rules a text out soonest.
     const QStringList& Words() const { return m_words; }
 
+    // What a page's caption reads for its selection's caption while this query is
+    // active: "selection　「typed」", or "「typed」を含む文例" where the selection has no
+    // caption of its own (nothing chosen, or ticks); the selection's alone without words.
+    QString Caption(const QString& selectionCaption) const;
     // Whether a text already normalised by SearchText holds every word.
     bool Matches(const QString& normalisedText) const;
     // Where the words occur in `text` (not normalised), in order, overlaps merged.

@@ -18,17 +18,28 @@ char32_t Next(QStringView text, qsizetype& i)
     return c.isSurrogate() ? Replacement : c.unicode();
 }
 
-// Marks that NFKC may fold into the character before them: combining marks and the
-// half-width voiced sound marks, which compose with a preceding kana.
+// The spacing voiced sound marks ゛゜, which a writer may type after a kana for the
+// combining ones.
+constexpr char32_t SpacingVoiced = 0x309B;
+constexpr char32_t SpacingSemiVoiced = 0x309C;
+
+// Marks that NFKC may fold into the character before them: combining marks, variation
+// selectors and the voiced sound marks, which compose with a preceding kana.
 bool Attaches(char32_t c)
 {
-    return c == 0xFF9E || c == 0xFF9F || QChar::combiningClass(c) != 0 || QChar::isMark(c);
+    return c == 0xFF9E || c == 0xFF9F || c == SpacingVoiced || c == SpacingSemiVoiced ||
+           QChar::combiningClass(c) != 0 || QChar::isMark(c);
+}
+
+bool IsVariationSelector(char32_t c)
+{
+    return (c >= 0xFE00 && c <= 0xFE0F) || (c >= 0xE0100 && c <= 0xE01EF);
 }
 
 void Append(char32_t c, const SearchText::Source& source, QString& out,
             QList<SearchText::Source>* sources)
 {
-    if (QChar::isSpace(c))
+    if (QChar::isSpace(c) || IsVariationSelector(c))
         return;
     const QChar::Category category = QChar::category(c);
     if (category == QChar::Other_Control || category == QChar::Other_Format)
@@ -37,6 +48,12 @@ void Append(char32_t c, const SearchText::Source& source, QString& out,
     // Katakana to hiragana; the long vowel mark ー (U+30FC) is shared and stays.
     if (c >= 0x30A1 && c <= 0x30F6)
         c -= 0x60;
+    // ヶ and ヵ stand for 箇 (三ヶ月, 五ヵ所) as か does.
+    if (c == 0x3095 || c == 0x3096)
+        c = 0x304B;
+    // The wave dash 〜 as the full-width tilde ～, which NFKC makes ~.
+    if (c == 0x301C)
+        c = u'~';
     const bool pair = QChar::requiresSurrogates(c);
     if (pair)
         out.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));
@@ -93,10 +110,14 @@ QString SearchText::Normalise(QStringView text, QList<Source>* sources)
             continue;
         }
         // Next() reads any lone surrogate left in the result as U+FFFD.
-        const QString folded = single ? NormaliseSingle(first)
-                                      : text.sliced(start, i - start)
-                                            .toString()
-                                            .normalized(QString::NormalizationForm_KC);
+        QString cluster;
+        if (!single) {
+            cluster = text.sliced(start, i - start).toString();
+            cluster.replace(QChar(SpacingVoiced), QChar(0x3099));
+            cluster.replace(QChar(SpacingSemiVoiced), QChar(0x309A));
+        }
+        const QString folded =
+            single ? NormaliseSingle(first) : cluster.normalized(QString::NormalizationForm_KC);
         for (qsizetype j = 0; j < folded.size();)
             Append(Next(folded, j), source, out, sources);
     }

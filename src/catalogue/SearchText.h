@@ -7,9 +7,10 @@
 #include <QStringView>
 
 // The form in which samples and queries are compared: NFKC (full- and half-width
-// letters, digits and katakana fold), katakana as hiragana, Latin case folded, and no
-// white space, line breaks or invisible control characters left, so a word broken
-// across a line is still found. A lone surrogate becomes U+FFFD.
+// letters, digits and katakana fold), katakana as hiragana, ヶ and ヵ as か, 〜 as ～,
+// the spacing ゛゜ as their combining forms, Latin case folded, and no white space,
+// line breaks, variation selectors or invisible control characters left, so a word
+// broken across a line is still found. A lone surrogate becomes U+FFFD.
 class SearchText
 {
 public:

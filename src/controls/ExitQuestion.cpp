@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExitQuestion.h"
 
+#include "ProgramName.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
 ExitQuestion::Choice ExitQuestion::Ask(QWidget* parent, bool offerKeep)
 {
     QMessageBox box(
-        QMessageBox::Question, QStringLiteral("KiraveloVer2"),
+        QMessageBox::Question, ProgramName::Shown(),
         QStringLiteral("下書きはコピーも保存もされていません。終了する前に保存しますか？"),
         QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(QStringLiteral("保存…"), QMessageBox::AcceptRole);

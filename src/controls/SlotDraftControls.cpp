@@ -15,9 +15,12 @@ SlotDraftControls::SlotDraftControls(const QString& side, QWidget* parent)
     m_count = new QLabel(this);
     m_count->setGeometry(0, 0, Size.width(), 20);
     m_count->setAlignment(Qt::AlignCenter);
+    // White on a plate darker than the block, for a contrast of 4.5:1 at least.
     QPalette p = m_count->palette();
     p.setColor(QPalette::WindowText, Qt::white);
+    p.setColor(QPalette::Window, CountBackground);
     m_count->setPalette(p);
+    m_count->setAutoFillBackground(true);
 
     m_add = new QPushButton(QStringLiteral("下書きへ"), this);
     m_add->setGeometry(0, 24, Size.width(), Size.height() - 24);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -13,6 +14,7 @@ class SlotDraftControls : public QWidget
     Q_OBJECT
 public:
     static constexpr QSize Size{88, 56};
+    static constexpr QColor CountBackground{84, 110, 135};
 
     // `side` names the slot to a screen reader: "上" or "下".
     SlotDraftControls(const QString& side, QWidget* parent);

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgTabGakubu.h"
 
-const QString CDlgTabGakubu::Folder = QStringLiteral("gakubu");
+#include "PageIdentity.h"
 
 CDlgTabGakubu::CDlgTabGakubu(QWidget* parent, std::optional<QList<SampleRecord>> catalogue)
     : CategoryPage({.colour = PageColour,
-                    .folder = Folder,
+                    .folder = PageIdentity::Of(PageIdentity::Gakubu).folder,
                     .catalogue = std::move(catalogue),
                     .topButtonY = 206},
                    {.colour = BannerColour, .topLeft = {2, 5}}, parent)

@@ -10,7 +10,6 @@ class CDlgTabGakubu : public CategoryPage
 {
     Q_OBJECT
 public:
-    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{236, 255, 196};
     static constexpr QColor BannerColour{126, 187, 0};
 

@@ -83,7 +83,7 @@ CDlgTabJibun::CDlgTabJibun(QWidget* parent)
     : SamplePage({.colour = PageColour,
                   .folder = Folder,
                   .catalogue = QList<SampleRecord>(),
-                  .display = DisplayRule::Headed},
+                  .headed = true},
                  parent),
       m_chooser(ChooseFile)
 {

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgTabJiko.h"
 
-const QString CDlgTabJiko::Folder = QStringLiteral("jiko");
+#include "PageIdentity.h"
 
 CDlgTabJiko::CDlgTabJiko(QWidget* parent, std::optional<QList<SampleRecord>> catalogue)
     : CategoryPage({.colour = PageColour,
-                    .folder = Folder,
+                    .folder = PageIdentity::Of(PageIdentity::Jiko).folder,
                     .catalogue = std::move(catalogue),
                     .topButtonY = 206},
                    {.colour = QColor(), .topLeft = {2, 5}}, parent)

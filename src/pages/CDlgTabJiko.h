@@ -10,7 +10,6 @@ class CDlgTabJiko : public CategoryPage
 {
     Q_OBJECT
 public:
-    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{255, 243, 196};
 
     // `catalogue`: the page's own compiled-in one when not given.

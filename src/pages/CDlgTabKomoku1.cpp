@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgTabKomoku1.h"
 
-const QString CDlgTabKomoku1::Folder = QStringLiteral("koumoku1");
+#include "PageIdentity.h"
 
 CDlgTabKomoku1::CDlgTabKomoku1(QWidget* parent, std::optional<QList<SampleRecord>> catalogue)
-    : CategoryPage({.colour = PageColour, .folder = Folder, .catalogue = std::move(catalogue)},
+    : CategoryPage({.colour = PageColour,
+                    .folder = PageIdentity::Of(PageIdentity::Koumoku1).folder,
+                    .catalogue = std::move(catalogue)},
                    {.colour = QColor(), .topLeft = {3, 5}}, parent)
 {}

@@ -9,7 +9,6 @@ class CDlgTabKomoku1 : public CategoryPage
 {
     Q_OBJECT
 public:
-    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{255, 232, 241};
 
     // `catalogue`: the page's own compiled-in one when not given.

@@ -2,12 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CDlgTabKomoku2.h"
 
-const QString CDlgTabKomoku2::Folder = QStringLiteral("koumoku2");
-
 #include "Artwork.h"
 #include "CMyEdit.h"
 #include "DialogUnits.h"
 #include "MultiLineButton.h"
+#include "PageIdentity.h"
 #include "PagerScrollBar.h"
 
 #include <QCheckBox>
@@ -17,7 +16,7 @@ const QString CDlgTabKomoku2::ClearAllCaption = QStringLiteral("全てのチェ�
 
 CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, std::optional<QList<SampleRecord>> catalogue)
     : SamplePage({.colour = PageColour,
-                  .folder = Folder,
+                  .folder = PageIdentity::Of(PageIdentity::Koumoku2).folder,
                   .catalogue = std::move(catalogue),
                   .extraBlocks = {QRect(3, 588, 276, 40)}}, // behind the clear-all button
                  parent)

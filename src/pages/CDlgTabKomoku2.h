@@ -14,7 +14,6 @@ class CDlgTabKomoku2 : public SamplePage
 {
     Q_OBJECT
 public:
-    static const QString Folder; // in its page identity
     static constexpr QColor PageColour{221, 238, 255};
     static const QString ClearAllCaption;
 

@@ -102,7 +102,7 @@ void FieldSelector::Activate(int entry)
     const Entry& e = m_entries.at(entry);
     if (!e.popup) {
         if (!e.choices.isEmpty())
-            emit Chosen(e.choices.first().index, e.choices.first().caption);
+            emit Chosen(e.choices.first().index);
         return;
     }
     if (m_menu)
@@ -116,7 +116,7 @@ void FieldSelector::Activate(int entry)
             menu->addSeparator();
         const Choice choice = e.choices.at(i);
         connect(menu->addAction(choice.name), &QAction::triggered, this,
-                [this, choice] { emit Chosen(choice.index, choice.caption); });
+                [this, choice] { emit Chosen(choice.index); });
     }
     m_menu = menu;
     menu->popup(PopupAnchor(entry));

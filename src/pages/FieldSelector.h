@@ -18,8 +18,8 @@ class QWidget;
 
 // The column of faculty labels, each with an arrow to its left, on the left of a page.
 // A faculty with several choices pops up a menu of them under its label; one with a
-// single choice takes it at once. A choice is reported with its category index and
-// the caption the page shows for it. The selector remembers nothing.
+// single choice takes it at once. A choice is reported with its category index; the
+// page asks CaptionOf() what to show for it. The selector remembers nothing.
 class FieldSelector : public QObject
 {
     Q_OBJECT
@@ -65,7 +65,7 @@ public:
     QPoint PopupAnchor(int entry) const;
 
 signals:
-    void Chosen(int index, const QString& caption);
+    void Chosen(int index);
 
 private:
     void Activate(int entry);

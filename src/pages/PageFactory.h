@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "SampleRecord.h"
+
+#include <QList>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 class SamplePage;
@@ -12,6 +17,8 @@ class SamplePage;
 class PageFactory
 {
 public:
-    // Null for a folder that no page shows.
-    static SamplePage* Create(const QString& folder, QWidget* parent);
+    // Null for a folder that no page shows. `catalogue`: the folder's compiled-in one
+    // when not given.
+    static SamplePage* Create(const QString& folder, QWidget* parent,
+                              std::optional<QList<SampleRecord>> catalogue = std::nullopt);
 };

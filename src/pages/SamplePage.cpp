@@ -9,6 +9,7 @@
 #include "MultiLineButton.h"
 #include "NumberedText.h"
 #include "PageIdentity.h"
+#include "PageLayout.h"
 #include "PagerScrollBar.h"
 #include "SlotDraftControls.h"
 #include "UiFonts.h"
@@ -20,6 +21,8 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWheelEvent>
+
+static_assert(SlotDraftControls::Size.width() == PageLayout::InBlockWidth);
 
 const QString SamplePage::ButtonCaption = QStringLiteral("左記文例をPDFで表示");
 
@@ -43,13 +46,10 @@ QLabel* HeaderLabel(QWidget* page, const QString& text, QRect rect, Qt::Alignmen
 SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     : QWidget(parent), m_parameters(std::move(parameters)),
       m_catalogue(
-          m_parameters.catalogue.value_or(CatalogueData::ForFolder(m_parameters.folder).records))
+          m_parameters.catalogue.value_or(CatalogueData::ForFolder(m_parameters.folder).records)),
+      m_numbered(PageIdentity::ForFolder(m_parameters.folder).numbered)
 {
     m_parameters.catalogue.reset(); // Catalogue() is the one list
-    // The page identity table says which pages number their samples, for the typeset
-    // documents as well.
-    if (PageIdentity::ForFolder(m_parameters.folder).numbered)
-        m_parameters.display = DisplayRule::Numbered;
     setFont(UiFonts::Dialog());
     setFixedSize(PageSize);
     setAutoFillBackground(true);
@@ -102,9 +102,9 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
 
     // Each slot's 字数 and its way into the draft, in its block under the PDF button.
     m_topDraft = new SlotDraftControls(QStringLiteral("上"), this);
-    m_topDraft->move(870, m_topButton->geometry().bottom() + 9);
+    m_topDraft->move(PageLayout::InBlockLeft, m_topButton->geometry().bottom() + 9);
     m_bottomDraft = new SlotDraftControls(QStringLiteral("下"), this);
-    m_bottomDraft->move(870, m_bottomButton->geometry().bottom() + 9);
+    m_bottomDraft->move(PageLayout::InBlockLeft, m_bottomButton->geometry().bottom() + 9);
     for (SlotDraftControls* controls : {m_topDraft, m_bottomDraft})
         connect(controls, &SlotDraftControls::AddRequested, this, &SamplePage::AddToDraft);
 
@@ -140,8 +140,6 @@ void SamplePage::Refresh()
 {
     BeforeListing();
     const std::optional<QList<int>> selected = SelectedRecords();
-    // Whether anything is selected decides the caption's form while searching.
-    m_selected = selected.has_value();
     ShowCaption();
     if (m_query.IsEmpty()) {
         ListRecords(selected.value_or(QList<int>()));
@@ -166,9 +164,8 @@ void SamplePage::ListRecords(const QList<int>& catalogueIndices)
 {
     m_matches.clear();
     // The opener looks into the document folder once; every listing shares that look.
-    m_present = m_parameters.display == DisplayRule::Numbered
-                    ? m_documents->PresentSampleDocuments(m_parameters.folder)
-                    : QSet<QString>();
+    m_present =
+        m_numbered ? m_documents->PresentSampleDocuments(m_parameters.folder) : QSet<QString>();
     for (int i : catalogueIndices)
         m_matches.append({i, m_catalogue.at(i).pdfName});
     m_pager.Reset(m_matches.count());
@@ -183,10 +180,10 @@ QString SamplePage::DisplayText(int match) const
         return QString();
     const int position = m_matches.at(match).catalogueIndex;
     const SampleRecord& record = m_catalogue.at(position);
-    if (m_parameters.display == DisplayRule::Text)
-        return record.text;
-    if (m_parameters.display == DisplayRule::Headed)
+    if (m_parameters.headed)
         return SlotHeading(position) + QStringLiteral("\r\n") + record.text;
+    if (!m_numbered)
+        return record.text;
     // Probed where the button will open it, not in whatever the current folder is.
     return NumberedText::ComposeNumberedText(position, record.text, record.pdfName,
                                              m_present.contains(record.pdfName));
@@ -324,11 +321,7 @@ void SamplePage::SetCaption(const QString& caption)
 
 void SamplePage::ShowCaption()
 {
-    QString caption = m_selectionCaption;
-    if (!m_query.IsEmpty()) {
-        const QString quoted = u'\u300C' + m_query.Typed() + u'\u300D';
-        caption = m_selected ? caption + u'\u3000' + quoted : quoted + QStringLiteral("を含む文例");
-    }
+    const QString caption = m_query.Caption(m_selectionCaption);
     // A long query is cut short on screen; the screen reader gets all of it.
     m_caption->setText(
         m_caption->fontMetrics().elidedText(caption, Qt::ElideRight, m_caption->width()));
@@ -379,7 +372,7 @@ void SamplePage::OpenShown(int match)
         m_documents->OpenSampleDocument(DocumentFolder(m_matches.at(match).catalogueIndex), name);
     // Opening looked at the file itself: a PDF added or removed since the folder was
     // looked into shows as it is now.
-    if (m_parameters.display == DisplayRule::Numbered) {
+    if (m_numbered) {
         const QSet<QString> present = m_documents->PresentSampleDocuments(m_parameters.folder);
         if (present != m_present) {
             m_present = present;
@@ -412,8 +405,8 @@ void SamplePage::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.fillRect(0, 0, 284, 630, m_parameters.colour);
     p.fillRect(291, 8, 690, 22, HeaderColour);
-    for (int y : {41, 237, 434})
-        p.fillRect(865, y, 98, 188, BlockColour);
+    for (int block = 0; block < int(PageLayout::BlockTops.size()); ++block)
+        p.fillRect(PageLayout::Block(block), BlockColour);
     for (const QRect& block : m_parameters.extraBlocks)
         p.fillRect(block, BlockColour);
 }

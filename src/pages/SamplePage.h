@@ -31,21 +31,14 @@ class SamplePage : public QWidget
 {
     Q_OBJECT
 public:
-    enum class DisplayRule
-    {
-        Text,     // the record's text as it is
-        Numbered, // catalogue number first, and the PDF's name when it is missing
-        Headed,   // a heading of the page's own (SlotHeading) above the text
-    };
-
     struct Parameters
     {
         QColor colour;  // behind the selector column
         QString folder; // document sub-folder of the samples
         // In the order matches are listed; the folder's compiled-in catalogue when unset.
         std::optional<QList<SampleRecord>> catalogue;
-        DisplayRule display = DisplayRule::Text;
         int topButtonY = 203;     // dialog units; the numbered pages sit it lower
+        bool headed = false;      // a heading of the page's own (SlotHeading) above the text
         QList<QRect> extraBlocks; // further block-coloured rectangles, pixels
     };
 
@@ -156,10 +149,12 @@ private:
 
     Parameters m_parameters;
     QList<SampleRecord> m_catalogue;
+    // Samples headed by their catalogue number, and the PDF's name when it is missing;
+    // otherwise the record's text as it is. The page identity table says which.
+    bool m_numbered;
     // The sample PDFs present when the listing was made.
     QSet<QString> m_present;
     QString m_selectionCaption;
-    bool m_selected = false; // as of the last listing
     SearchQuery m_query;
     // Built at the first query, then kept for the page's catalogue.
     std::optional<SearchIndex> m_searchIndex;

@@ -30,7 +30,8 @@ template <typename Button = QPushButton>
 Button* Command(const QString& text, int y, QWidget* parent)
 {
     auto* button = new Button(text, parent);
-    button->setGeometry(WritingDesk::PageArea.width() - 93, y, 88, 38);
+    button->setGeometry(PageLayout::InBlockLeft - WritingDesk::PageArea.x(), y,
+                        PageLayout::InBlockWidth, 38);
     button->setAutoDefault(false);
     button->setAccessibleName(text);
     return button;
@@ -46,7 +47,7 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     // The desk keeps its clicks and wheel turns: none leafs the samples below or hands
     // the keys to the pager.
     setAttribute(Qt::WA_NoMousePropagation);
-    const int area = PageArea.width() - 99; // the draft's width, left of the block
+    const int area = PageLayout::BlockLeft - PageArea.x() - 1; // the draft's width
 
     m_draft = new DraftEdit(this);
     m_draft->setObjectName(QStringLiteral("draft"));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DraftFile.h"
+#include "PageLayout.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -24,7 +25,7 @@ class WritingDesk : public QWidget
     Q_OBJECT
 public:
     // Page pixels: the area above the slots and the block beside it.
-    static constexpr QRect PageArea{291, 41, 672, 188};
+    static constexpr QRect PageArea = PageLayout::DeskArea;
     static constexpr int MessageMilliseconds = 4000;
 
     explicit WritingDesk(QWidget* parent = nullptr);

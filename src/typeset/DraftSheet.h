@@ -10,6 +10,7 @@
 class DraftSheet
 {
 public:
-    // The PDF, or nothing with the reason in `error`.
+    // The PDF, or nothing with the reason in `error`: a font it needs is missing, or
+    // the writer failed.
     static QByteArray Pdf(const QString& text, const QString& foot, QString* error);
 };

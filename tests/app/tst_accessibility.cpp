@@ -19,6 +19,7 @@
 #include "MultiLineButton.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
+#include "WindowFixture.h"
 #include "WritingDesk.h"
 
 #include <QAccessible>
@@ -109,7 +110,7 @@ private:
     FieldSelector* Selector() const { return Page()->findChild<FieldSelector*>(); }
 
     QTemporaryDir m_documents;
-    QList<QUrl> m_opened;
+    WindowFixture m_fixture;
     Ctavoru_2Dlg* m_window = nullptr;
 };
 
@@ -124,22 +125,14 @@ void TestAccessibility::initTestCase()
 
 void TestAccessibility::init()
 {
-    m_opened.clear();
     NameChanges().clear();
-    m_window = new Ctavoru_2Dlg;
-    m_window->Documents().SetDocumentFolder(m_documents.path());
-    m_window->Documents().SetLauncher([this](const QUrl& url) {
-        m_opened << url;
-        return true;
-    });
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(m_fixture.Open(m_documents.path()));
+    m_window = m_fixture.window.get();
 }
 
 void TestAccessibility::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_fixture.window.reset();
 }
 
 void TestAccessibility::everyVisibleControlIsNamed_data()
@@ -419,7 +412,7 @@ void TestAccessibility::guideLinkOpensTheGuide()
                                 QStringLiteral("GPL-3.0-or-later"), QStringLiteral("CC0-1.0")})
         QVERIFY2(about.contains(part), qPrintable(about));
     Press(guide);
-    QCOMPARE(m_opened,
+    QCOMPARE(m_fixture.opened,
              QList<QUrl>{QUrl::fromLocalFile(m_documents.filePath(QStringLiteral("riyou.pdf")))});
 }
 

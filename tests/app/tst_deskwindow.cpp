@@ -15,6 +15,7 @@
 #include "SlotDraftControls.h"
 #include "Typing.h"
 #include "Wheel.h"
+#include "WindowFixture.h"
 #include "WritingDesk.h"
 
 #include <QAction>
@@ -61,28 +62,19 @@ private:
                           m_window->TabBar()->tabRect(tab).center());
     }
 
+    WindowFixture m_fixture;
     Ctavoru_2Dlg* m_window = nullptr;
-    int m_asked = 0;
-    Choice m_answer = Choice::Cancel;
 };
 
 void TestDeskWindow::init()
 {
-    m_asked = 0;
-    m_window = new Ctavoru_2Dlg;
-    m_window->SetExitQuestion([this](QWidget*) {
-        ++m_asked;
-        return m_answer;
-    });
-    m_window->show();
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QVERIFY(m_fixture.Open());
+    m_window = m_fixture.window.get();
 }
 
 void TestDeskWindow::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_fixture.window.reset();
 }
 
 void TestDeskWindow::oneDraftOnEveryTab()
@@ -142,7 +134,7 @@ void TestDeskWindow::editingKeysWorkInTheDraftOnly()
     QTest::keyClick(m_window->ExitButton(), Qt::Key(key));
     QVERIFY(m_window->isVisible());
     QCOMPARE(desk->Draft()->toPlainText(), draft);
-    QCOMPARE(m_asked, 0);
+    QCOMPARE(m_fixture.asked, 0);
 }
 
 void TestDeskWindow::theDeskKeepsItsWheelAndClicks_data()
@@ -250,12 +242,12 @@ void TestDeskWindow::exitQuestion()
             desk->ClearAction()->trigger();
     }
     const QString draft = desk->Draft()->toPlainText();
-    m_answer = Choice(answer);
+    m_fixture.answer = Choice(answer);
     if (byCloseBox)
         m_window->close();
     else
         QTest::mouseClick(m_window->ExitButton(), Qt::LeftButton);
-    QCOMPARE(m_asked, asked ? 1 : 0);
+    QCOMPARE(m_fixture.asked, asked ? 1 : 0);
     QCOMPARE(!m_window->isVisible(), closed);
     QCOMPARE(desk->Draft()->toPlainText(), draft);
     if (closed && !byCloseBox)

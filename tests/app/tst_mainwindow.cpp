@@ -10,6 +10,7 @@
 #include "FieldTable.h"
 #include "NoticeBar.h"
 #include "PagerScrollBar.h"
+#include "WindowFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,26 +67,18 @@ private:
 
     Ctavoru_2Dlg* m_window = nullptr;
     QTemporaryDir m_documents;
-    QList<QUrl> m_handed;
+    WindowFixture m_fixture;
 };
 
 void TestMainWindow::init()
 {
-    m_handed.clear();
-    m_window = new Ctavoru_2Dlg;
-    m_window->Documents().SetDocumentFolder(m_documents.path());
-    m_window->Documents().SetLauncher([this](const QUrl& url) {
-        m_handed << url;
-        return true;
-    });
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(m_fixture.Open(m_documents.path()));
+    m_window = m_fixture.window.get();
 }
 
 void TestMainWindow::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_fixture.window.reset();
     QFile::remove(QDir(m_documents.path()).filePath(QStringLiteral("riyou.pdf")));
 }
 
@@ -195,7 +188,7 @@ void TestMainWindow::keysThatDoNothing()
     QCOMPARE(m_window->result(), 0);
     QVERIFY(page->isVisible());
     QCOMPARE(page->CountLabel()->text(), count);
-    QVERIFY(m_handed.isEmpty());
+    QVERIFY(m_fixture.opened.isEmpty());
 }
 
 void TestMainWindow::exitButtonEnds_data()
@@ -268,7 +261,7 @@ void TestMainWindow::usageGuideOpensOrTellsWhy()
 {
     ClickableLabel* guide = m_window->GuideLink();
     QTest::mouseClick(guide, Qt::LeftButton);
-    QVERIFY(m_handed.isEmpty());
+    QVERIFY(m_fixture.opened.isEmpty());
     QVERIFY(m_window->Notice()->isVisible());
     QVERIFY(m_window->Notice()->text().contains(QStringLiteral("riyou.pdf")));
     QVERIFY(m_window->isVisible());
@@ -281,8 +274,8 @@ void TestMainWindow::usageGuideOpensOrTellsWhy()
     file.close();
     m_window->Notice()->hide();
     QTest::mouseClick(guide, Qt::LeftButton);
-    QCOMPARE(m_handed.size(), 1);
-    QCOMPARE(m_handed.first().toLocalFile(),
+    QCOMPARE(m_fixture.opened.size(), 1);
+    QCOMPARE(m_fixture.opened.first().toLocalFile(),
              QDir(m_documents.path()).filePath(QStringLiteral("riyou.pdf")));
     QVERIFY(!m_window->Notice()->isVisible());
 }
@@ -311,7 +304,7 @@ void TestMainWindow::doubleClickIsOneClick()
     QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {},
                        label->mapTo(m_window, label->rect().center()));
     QCOMPARE(clicks.size(), 1);
-    QCOMPARE(m_handed.size(), target == QStringLiteral("guide") ? 1 : 0);
+    QCOMPARE(m_fixture.opened.size(), target == QStringLiteral("guide") ? 1 : 0);
 }
 
 void TestMainWindow::noticeGoesAwayByItself()

@@ -401,10 +401,7 @@ struct PageModel
 
     void Caption(const SearchModel& search)
     {
-        caption = selectionCaption;
-        if (!search.Words().isEmpty())
-            caption = selection ? caption + u"\u3000「"_qs + search.typed + u"」"_qs
-                                : u"「"_qs + search.typed + u"」を含む文例"_qs;
+        caption = SearchQuery(search.typed).Caption(selectionCaption);
     }
 
     int Shown(int slot) const

@@ -9,6 +9,7 @@
 #include "PageIdentity.h"
 #include "SamplePage.h"
 #include "SearchOracle.h"
+#include "WindowFixture.h"
 
 #include <QAccessible>
 #include <QInputMethodEvent>
@@ -64,20 +65,19 @@ private slots:
 private:
     QLineEdit* Field() const { return m_window->SearchField(); }
 
+    WindowFixture m_fixture;
     Ctavoru_2Dlg* m_window = nullptr;
 };
 
 void TestSearchWindow::init()
 {
-    m_window = new Ctavoru_2Dlg;
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(m_fixture.Open());
+    m_window = m_fixture.window.get();
 }
 
 void TestSearchWindow::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_fixture.window.reset();
 }
 
 void TestSearchWindow::fieldSitsBesideTheTabs()
@@ -177,9 +177,7 @@ void TestSearchWindow::tabsTellWhatTheQueryFinds()
                                    : QString();
         if (searching) {
             QCOMPARE(page->CountLabel()->text(), QStringLiteral("%1 件").arg(count));
-            QCOMPARE(page->CaptionLabel()->text(),
-                     chosen.isEmpty() ? u"\u300C"_qs + query + u"\u300Dを含む文例"_qs
-                                      : chosen + u"\u3000\u300C"_qs + query + u"\u300D"_qs);
+            QCOMPARE(page->CaptionLabel()->text(), SearchQuery(query).Caption(chosen));
         } else {
             QCOMPARE(page->CountLabel()->text(), QStringLiteral("0 件"));
             QCOMPARE(page->CaptionLabel()->text(), chosen);

@@ -2,17 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CatalogueData.h"
 #include "CatalogueFile.h"
+#include "CheckGroup.h"
+#include "FieldTable.h"
+#include "JikoFacultyTable.h"
+#include "PageIdentity.h"
 #include "RepeatedSentences.h"
 
 #include <QTest>
 
 namespace {
-
-// Length as stored: UTF-16 units, each CR LF counting two.
-int StoredLength(const QString& text)
-{
-    return int(text.size());
-}
 
 // 字数 as a form counts it: every character (code point) but line breaks.
 int FormLength(const QString& text)
@@ -31,23 +29,12 @@ CatalogueFile Parsed(const QByteArray& records, QStringList* errors)
     return file;
 }
 
-QString MaskWithOne(int width, int position)
-{
-    QString mask(width, u'0');
-    mask[position] = u'1';
-    return mask;
-}
-
 } // namespace
 
 class TestCatalogueContent : public QObject
 {
     Q_OBJECT
 private slots:
-    void koumoku1_data();
-    void koumoku1();
-    void koumoku2_data();
-    void koumoku2();
     void deliveredCatalogues_data();
     void deliveredCatalogues();
     void malformedEntriesAreRejected_data();
@@ -59,95 +46,17 @@ private slots:
     void repeatedSentencesAreRefused();
 };
 
-void TestCatalogueContent::koumoku1_data()
-{
-    QTest::addColumn<int>("record");
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<QString>("pdf");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("paragraphs");
-    const QString f0 = MaskWithOne(46, 0), f1 = MaskWithOne(46, 1), f2 = MaskWithOne(46, 2);
-    QTest::newRow("0") << 0 << f0 << QStringLiteral("koumoku1_057.pdf") << 192 << 1;
-    QTest::newRow("1") << 1 << f1 << QStringLiteral("koumoku1_081.pdf") << 227 << 2;
-    QTest::newRow("2") << 2 << f1 << QStringLiteral("koumoku1_131.pdf") << 142 << 1;
-    QTest::newRow("3") << 3 << f0 << QStringLiteral("koumoku1_132.pdf") << 306 << 2;
-    QTest::newRow("4") << 4 << f0 << QStringLiteral("koumoku1_178.pdf") << 140 << 3;
-    QTest::newRow("5") << 5 << f1 << QStringLiteral("koumoku1_179.pdf") << 272 << 2;
-    QTest::newRow("6") << 6 << f2 << QStringLiteral("koumoku1_234.pdf") << 165 << 2;
-    QTest::newRow("7") << 7 << f2 << QStringLiteral("koumoku1_237.pdf") << 186 << 2;
-    QTest::newRow("8") << 8 << f2 << QStringLiteral("koumoku1_239.pdf") << 236 << 2;
-}
-
-void TestCatalogueContent::koumoku1()
-{
-    QFETCH(QString, pdf);
-    QFETCH(int, paragraphs);
-    const QList<SampleRecord>& all = CatalogueData::ForFolder(QStringLiteral("koumoku1")).records;
-    const auto found = std::find_if(all.cbegin(), all.cend(),
-                                    [&pdf](const SampleRecord& r) { return r.pdfName == pdf; });
-    QVERIFY(found != all.cend());
-    const SampleRecord& r = *found;
-    QTEST(r.mask, "mask");
-    QTEST(r.pdfName, "pdf");
-    QTEST(StoredLength(r.text), "length");
-    const QStringList parts = r.text.split(QStringLiteral("\r\n"));
-    QCOMPARE(parts.size(), paragraphs);
-    for (const QString& p : parts)
-        QVERIFY2(p.startsWith(u'\u3000') && p.size() > 1, qPrintable(p.left(10)));
-    QVERIFY(r.text.endsWith(u'。'));
-    QVERIFY(!r.text.contains(u'\u25CB'));
-    QVERIFY(!r.text.contains(u'\n') || r.text.count(u'\n') == r.text.count(QStringLiteral("\r\n")));
-}
-
-void TestCatalogueContent::koumoku2_data()
-{
-    QTest::addColumn<int>("record");
-    QTest::addColumn<QString>("mask");
-    QTest::addColumn<QString>("pdf");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<int>("paragraphs");
-    QTest::addColumn<int>("placeholders");
-    QTest::newRow("0") << 0 << QStringLiteral("100010000000000000000000000000")
-                       << QStringLiteral("koumoku2_019.pdf") << 276 << 1 << 0;
-    QTest::newRow("1") << 1 << QStringLiteral("010010000000000000000000000000")
-                       << QStringLiteral("koumoku2_024.pdf") << 143 << 1 << 0;
-    QTest::newRow("2") << 2 << QStringLiteral("110000000000000000000000000000")
-                       << QStringLiteral("koumoku2_135.pdf") << 358 << 2 << 0;
-    QTest::newRow("3") << 3 << QStringLiteral("110010000000000000000000000000")
-                       << QStringLiteral("koumoku2_150.pdf") << 195 << 2 << 0;
-    QTest::newRow("4") << 4 << QStringLiteral("110010000000000000000000000000")
-                       << QStringLiteral("koumoku2_015.pdf") << 171 << 1 << 6;
-    QTest::newRow("5") << 5 << QStringLiteral("110010000000000000000000000000")
-                       << QStringLiteral("koumoku2_107.pdf") << 301 << 2 << 8;
-}
-
-void TestCatalogueContent::koumoku2()
-{
-    QFETCH(int, record);
-    QFETCH(int, paragraphs);
-    const CatalogueData::Catalogue& c = CatalogueData::ForFolder(QStringLiteral("koumoku2"));
-    QCOMPARE(c.records.size(), 6);
-    const SampleRecord& r = c.records.at(record);
-    QTEST(r.mask, "mask");
-    QTEST(r.pdfName, "pdf");
-    QTEST(StoredLength(r.text), "length");
-    QTEST(int(r.text.count(u'\u25CB')), "placeholders");
-    const QStringList parts = r.text.split(QStringLiteral("\r\n"));
-    QCOMPARE(parts.size(), paragraphs);
-    for (const QString& p : parts)
-        QVERIFY(p.startsWith(u'\u3000') && p.size() > 1);
-    QVERIFY(r.text.endsWith(u'。'));
-}
-
 void TestCatalogueContent::deliveredCatalogues_data()
 {
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("capacity");
-    QTest::newRow("koumoku1") << QStringLiteral("koumoku1") << 46 << 324;
-    QTest::newRow("koumoku2") << QStringLiteral("koumoku2") << 30 << 6;
-    QTest::newRow("gakubu") << QStringLiteral("gakubu") << 46 << 324;
-    QTest::newRow("jiko") << QStringLiteral("jiko") << 15 << 78;
+    QTest::addColumn<int>("width"); // the categories its page's selector offers
+    for (const PageIdentity::Page& page : PageIdentity::All()) {
+        const int width = page.selector == PageIdentity::Selector::Fields ? FieldTable::FieldCount
+                          : page.selector == PageIdentity::Selector::Qualities
+                              ? CheckGroup::BoxCount
+                              : int(JikoFacultyTable::faculties().size());
+        QTest::addRow("%s", qPrintable(page.folder)) << page.folder << width;
+    }
 }
 
 void TestCatalogueContent::deliveredCatalogues()
@@ -156,7 +65,6 @@ void TestCatalogueContent::deliveredCatalogues()
     const CatalogueData::Catalogue& c = CatalogueData::ForFolder(folder);
     QCOMPARE(c.folder, folder);
     QTEST(c.width, "width");
-    QTEST(c.capacity, "capacity");
     QVERIFY(c.records.size() <= c.capacity);
     // Whatever the compiler let through must pass the same checks at run time.
     CatalogueFile rules;
@@ -267,6 +175,8 @@ void TestCatalogueContent::everyCategoryHasSamples_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("least");
     QTest::addColumn<QList<int>>("bands"); // upper ends; each band begins 30 or 40 字 lower
+    QTest::newRow("koumoku1: a teacher's and an applicant's at least")
+        << QStringLiteral("koumoku1") << 2 << QList<int>{400, 800};
     QTest::newRow("gakubu") << QStringLiteral("gakubu") << 2 << QList<int>{200, 400, 800};
     QTest::newRow("jiko") << QStringLiteral("jiko") << 3 << QList<int>{400, 800};
 }

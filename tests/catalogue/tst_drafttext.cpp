@@ -35,6 +35,13 @@ void TestDraftText::count_data()
     QTest::newRow("fill-in marks count") << QStringLiteral("○○年に○○を") << 7;
     QTest::newRow("surrogate pairs are one each") << QStringLiteral("𠮷野家と𩸽") << 5;
     QTest::newRow("lone surrogates still count") << QString(QChar(0xDC00)) + QChar(0xD800) << 2;
+    QTest::newRow("a combining voiced mark joins its kana")
+        << QStringLiteral("か\u3099き\u3099") << 2;
+    QTest::newRow("decomposed counts as composed") << QStringLiteral("は\u309Aン\u3099") << 2;
+    QTest::newRow("a variation selector joins its kanji")
+        << QStringLiteral("葛\U000E0100飾区\uFE00") << 3;
+    QTest::newRow("a mark after a line break stays a character")
+        << QStringLiteral("一\n\u3099") << 2;
 }
 
 void TestDraftText::count()
@@ -127,6 +134,9 @@ void TestDraftText::limit_data()
         << QStringLiteral("201 字 ／ 200 字（1 字超過）") << 202;
     QTest::newRow("the cut falls before a whole pair")
         << QString(200, u'あ') + QStringLiteral("𠮷") << 200
+        << QStringLiteral("201 字 ／ 200 字（1 字超過）") << 200;
+    QTest::newRow("the cut keeps a kana with its mark")
+        << QString(200, u'あ') + QStringLiteral("か\u3099") << 200
         << QStringLiteral("201 字 ／ 200 字（1 字超過）") << 200;
     QTest::newRow("empty draft") << QString() << 1200
                                  << QStringLiteral("0 字 ／ 1200 字（残り 1200 字）") << -1;

@@ -28,7 +28,7 @@ void TestSearch::normalise_data()
     QTest::newRow("full-width letters and digits") << u"ＡＢｃ１２３"_qs << u"abc123"_qs;
     QTest::newRow("half-width katakana") << u"ﾘｰﾀﾞｰ"_qs << u"りーだー"_qs;
     QTest::newRow("katakana") << u"リーダー"_qs << u"りーだー"_qs;
-    QTest::newRow("small and voiced katakana") << u"ァヴヶ"_qs << u"ぁゔゖ"_qs;
+    QTest::newRow("small and voiced katakana, ヶ as か") << u"ァヴヶ"_qs << u"ぁゔか"_qs;
     QTest::newRow("hiragana and kanji stay") << u"たんきゅう探究"_qs << u"たんきゅう探究"_qs;
     QTest::newRow("Latin case") << u"NPO Leader"_qs << u"npoleader"_qs;
     QTest::newRow("line breaks and ideographic spaces")
@@ -85,8 +85,6 @@ void TestSearch::matching_data()
     QTest::newRow("word not there") << leader << u"ボランティア"_qs << false << false;
     QTest::newRow("fill-in mark") << u"評定平均値は○．○"_qs << u"○"_qs << false << true;
     QTest::newRow("fill-in mark absent") << leader << u"○"_qs << false << false;
-    QTest::newRow("inside a phrase to check")
-        << u"貴学の〔少人数の演習〕で"_qs << u"少人数"_qs << false << true;
     QTest::newRow("a phrase with its brackets")
         << u"貴学の〔少人数の演習〕で"_qs << u"〔少人数"_qs << false << true;
     QTest::newRow("no words") << leader << QString() << true << true;
@@ -128,6 +126,23 @@ void TestSearch::hits_data()
     QTest::newRow("inside a ligature") << u"㍻元年"_qs << u"成"_qs << QList<int>{0, 1};
     QTest::newRow("after a supplementary character")
         << u"𠮷野家"_qs << u"野"_qs << QList<int>{2, 1};
+    QTest::newRow("ヶ for か") << u"三か月後"_qs << u"三ヶ月"_qs << QList<int>{0, 3};
+    QTest::newRow("か for ヵ") << u"五ヵ所で"_qs << u"五か所"_qs << QList<int>{0, 3};
+    QTest::newRow("wave dash for full-width tilde")
+        << u"4〜6月"_qs << u"4～6"_qs << QList<int>{0, 3};
+    QTest::newRow("full-width tilde for wave dash")
+        << u"4～6月"_qs << u"4〜6"_qs << QList<int>{0, 3};
+    QTest::newRow("spacing voiced mark for combining")
+        << u"か\u3099く"_qs << u"か゛く"_qs << QList<int>{0, 3};
+    QTest::newRow("combining mark for spacing, marks the whole letter")
+        << u"はか゛き"_qs << u"が"_qs << QList<int>{1, 2};
+    QTest::newRow("semi-voiced") << u"ハ\u309Aン"_qs << u"は゜ん"_qs << QList<int>{0, 3};
+    QTest::newRow("variation selector ignored, marked with its kanji")
+        << u"葛\U000E0100飾区"_qs << u"葛飾"_qs << QList<int>{0, 4};
+    QTest::newRow("variation selector in the query")
+        << u"葛飾区"_qs << u"葛\uFE00飾"_qs << QList<int>{0, 2};
+    QTest::newRow("inside a phrase to check")
+        << u"貴学の〔少人数の演習〕で"_qs << u"少人数"_qs << QList<int>{4, 3};
     QTest::newRow("empty query") << u"探究"_qs << u" "_qs << QList<int>{};
     QTest::newRow("not there") << u"探究"_qs << u"協調"_qs << QList<int>{};
 }

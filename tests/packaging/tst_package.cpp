@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Kiravelo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The Debian package `make package` builds, unpacked as dpkg would unpack it: the
-// documents where the installed program looks for them, desktop entries that
-// validate and launch it, and the dependencies it declares.
+// The Debian package `make package` builds, unpacked as dpkg would unpack it (the
+// tree `cmake --install` makes under /usr): the documents where the installed program
+// looks for them and opens them, desktop entries and icons that validate and launch
+// it, and the dependencies it declares.
 #include "CatalogueData.h"
 #include "DocumentOpener.h"
 #include "ExternalTool.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,7 +34,9 @@ private slots:
     void controlFields();
     void dependencies_data();
     void dependencies();
-    void programFindsItsDocuments();
+    void programFindsAndOpensItsDocuments();
+    void icons_data();
+    void icons();
     void documents_data();
     void documents();
     void desktopEntryLaunchesTheProgram();
@@ -104,30 +108,78 @@ void TestPackage::controlFields()
 
 void TestPackage::dependencies_data()
 {
+    QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("dependency");
     // Found by dpkg-shlibdeps in the program's libraries.
-    QTest::newRow("Qt widgets") << "libqt6widgets6";
-    QTest::newRow("C++ runtime") << "libstdc++6";
+    QTest::newRow("Qt widgets") << "Depends"
+                                << "libqt6widgets6";
+    QTest::newRow("C++ runtime") << "Depends"
+                                 << "libstdc++6";
     // Declared by the build: what the program needs beyond its libraries.
-    QTest::newRow("interface font") << "fonts-ipafont-gothic";
-    QTest::newRow("PDF opener") << "xdg-utils";
-    QTest::newRow("the library's SQLite driver") << "libqt6sql6-sqlite";
+    QTest::newRow("interface font") << "Depends"
+                                    << "fonts-ipafont-gothic";
+    QTest::newRow("the desk's PDF font") << "Depends"
+                                         << "fonts-ipafont-mincho";
+    QTest::newRow("PDF opener") << "Depends"
+                                << "xdg-utils";
+    QTest::newRow("the library's SQLite driver") << "Depends"
+                                                 << "libqt6sql6-sqlite";
+    QTest::newRow("Japanese input under fcitx5") << "Suggests"
+                                                 << "fcitx5-frontend-qt6";
 }
 
 void TestPackage::dependencies()
 {
+    QFETCH(QString, field);
     QFETCH(QString, dependency);
     QStringList names;
-    for (const QString& entry : Field(QStringLiteral("Depends")).split(u','))
+    for (const QString& entry : Field(field).split(u','))
         names << entry.trimmed().section(u' ', 0, 0);
     QVERIFY2(names.contains(dependency), qPrintable(m_control));
 }
 
-void TestPackage::programFindsItsDocuments()
+void TestPackage::programFindsAndOpensItsDocuments()
 {
     // The lookup the installed program makes from its own folder.
-    QCOMPARE(DocumentOpener::LocateDocumentFolder(Unpacked(QStringLiteral("usr/bin"))),
-             QDir::cleanPath(Unpacked(QStringLiteral("usr/share/kiravelo"))));
+    const QString folder =
+        DocumentOpener::LocateDocumentFolder(Unpacked(QStringLiteral("usr/bin")));
+    QCOMPARE(folder, QDir::cleanPath(Unpacked(QStringLiteral("usr/share/kiravelo"))));
+    DocumentOpener opener;
+    opener.SetDocumentFolder(folder);
+    QList<QUrl> opened;
+    opener.SetLauncher([&opened](const QUrl& url) {
+        opened << url;
+        return true;
+    });
+    QList<QUrl> expected;
+    for (const CatalogueData::Catalogue& catalogue : CatalogueData::All()) {
+        for (const SampleRecord& record : catalogue.records) {
+            QCOMPARE(opener.OpenSampleDocument(catalogue.folder, record.pdfName),
+                     DocumentOpener::Result::Opened);
+            expected << QUrl::fromLocalFile(QDir(folder).filePath(
+                QStringLiteral("bunrei_pdf/%1/%2").arg(catalogue.folder, record.pdfName)));
+        }
+    }
+    QCOMPARE(opener.OpenUsageGuide(), DocumentOpener::Result::Opened);
+    expected << QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("riyou.pdf")));
+    QCOMPARE(opened, expected);
+}
+
+void TestPackage::icons_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("48") << 48;
+    QTest::newRow("256") << 256;
+}
+
+void TestPackage::icons()
+{
+    QFETCH(int, size);
+    const QImage icon(
+        Unpacked(QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(AppId)));
+    QCOMPARE(icon.size(), QSize(size, size));
+    // Drawn, not blank: the middle of the sheet is opaque.
+    QCOMPARE(icon.pixelColor(size / 3, size / 2).alpha(), 255);
 }
 
 void TestPackage::documents_data()
@@ -207,6 +259,9 @@ void TestPackage::metainfoNamesThisRelease()
     const QString xml = QString::fromUtf8(metainfo.readAll());
     QVERIFY2(xml.contains(QStringLiteral("<release version=\"" KIRAVELO_VERSION "\"")),
              qPrintable(xml));
+    QVERIFY(xml.contains(QStringLiteral("<id>%1</id>").arg(AppId)));
+    QVERIFY(xml.contains(
+        QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(AppId)));
 }
 
 QTEST_GUILESS_MAIN(TestPackage)

@@ -63,7 +63,7 @@ QList<SampleRecord> FiledUnderFirstField(int count, const QList<int>& longOnes =
 
 } // namespace
 
-// Tab 0 driven through its widgets, as a user would.
+// The page mechanism every tab shares, driven through tab 0's widgets as a user would.
 class TestKomoku1Page : public QObject
 {
     Q_OBJECT
@@ -75,10 +75,7 @@ private slots:
     void psychologyBottomButtonAtPosition1();
     void emptyFieldsDisableEverything_data();
     void emptyFieldsDisableEverything();
-    void arrowPopupOpensWhereLabelsDoes_data();
-    void arrowPopupOpensWhereLabelsDoes();
     void dismissingPopupChangesNothing();
-    void everyFieldCanBeChosen();
     void keysOnThePager_data();
     void keysOnThePager();
     void wheelMovesOneMatchPerMessage();
@@ -273,51 +270,6 @@ void TestKomoku1Page::emptyFieldsDisableEverything()
     VerifyShows(0, 1);
 }
 
-void TestKomoku1Page::arrowPopupOpensWhereLabelsDoes_data()
-{
-    QTest::addColumn<int>("faculty");
-    QTest::newRow("人文・教養・人間科学部") << 2;
-    QTest::newRow("工学部") << 9;
-    QTest::newRow("文系・理系共通") << 15;
-}
-
-void TestKomoku1Page::arrowPopupOpensWhereLabelsDoes()
-{
-    QFETCH(int, faculty);
-    FieldSelector* selector = m_page->Selector();
-    QTest::mouseClick(selector->Label(faculty), Qt::LeftButton);
-    QMenu* fromLabel = selector->OpenMenu();
-    QVERIFY(fromLabel);
-    const QPoint labelPlace = fromLabel->pos();
-    const QStringList labelItems = [&] {
-        QStringList names;
-        for (QAction* a : fromLabel->actions())
-            names << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        return names;
-    }();
-    fromLabel->close();
-
-    QTest::mouseClick(selector->Arrow(faculty), Qt::LeftButton);
-    QMenu* fromArrow = selector->OpenMenu();
-    QVERIFY(fromArrow);
-    QCOMPARE(fromArrow->pos(), labelPlace);
-    // At the label's left edge, 14 px below its top.
-    QCOMPARE(labelPlace, selector->Label(faculty)->mapToGlobal(QPoint(0, 14)));
-    QStringList arrowItems;
-    for (QAction* a : fromArrow->actions())
-        arrowItems << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(arrowItems, labelItems);
-    // Items in table order with a separator between each two.
-    QStringList expected;
-    for (int field : FieldTable::faculties().at(faculty).fields) {
-        if (!expected.isEmpty())
-            expected << QStringLiteral("-");
-        expected << FieldTable::fields().at(field).name;
-    }
-    QCOMPARE(arrowItems, expected);
-    fromArrow->close();
-}
-
 void TestKomoku1Page::dismissingPopupChangesNothing()
 {
     Choose(0);
@@ -332,22 +284,6 @@ void TestKomoku1Page::dismissingPopupChangesNothing()
     QCOMPARE(m_page->CountLabel()->text(), Count(0));
     QCOMPARE(m_page->ScrollBar()->value(), 1);
     VerifyShows(Matches(0).at(1), Matches(0).at(2));
-}
-
-void TestKomoku1Page::everyFieldCanBeChosen()
-{
-    for (int field = 0; field < FieldTable::FieldCount; ++field) {
-        for (bool viaArrow : {false, true}) {
-            Choose(field, viaArrow);
-            QCOMPARE(m_page->CaptionLabel()->text(), FieldTable::Caption(field));
-            int expected = 0;
-            for (const SampleRecord& r : Records())
-                expected += r.mask.mid(field, 1) == QStringLiteral("1") ? 1 : 0;
-            QCOMPARE(m_page->CountLabel()->text(), QStringLiteral("%1 件").arg(expected));
-            // Every field lists a teacher's and an applicant's sample at least.
-            QVERIFY(expected >= 2);
-        }
-    }
 }
 
 void TestKomoku1Page::keysOnThePager_data()

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kiravelo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What tabs 2 and 3 share: samples headed by their catalogue number, a PDF that is
-// not where the buttons open it from named ahead of the text, and paging through
-// selections longer than the original lists ever held.
-#include "CDlgTabGakubu.h"
-#include "CDlgTabJiko.h"
+// What tabs 2 and 3 share beyond the pages chosen by one label (tst_categorypages): a
+// PDF that is not where the buttons open it from named ahead of the text, and paging
+// through selections longer than the original lists ever held.
+#include "CategoryPage.h"
 #include "DocumentOpener.h"
 #include "NumberedPageSupport.h"
+#include "PageFactory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,23 +34,13 @@ PageKind Kind(const QString& folder)
                                               : PageKind{folder, 15, 78};
 }
 
-std::unique_ptr<SamplePage> MakePage(const QString& folder, QList<SampleRecord> catalogue,
-                                     const DocumentOpener& documents)
+std::unique_ptr<CategoryPage> MakePage(const QString& folder, QList<SampleRecord> catalogue,
+                                       const DocumentOpener& documents)
 {
-    std::unique_ptr<SamplePage> page;
-    if (folder == QStringLiteral("gakubu"))
-        page = std::make_unique<CDlgTabGakubu>(nullptr, std::move(catalogue));
-    else
-        page = std::make_unique<CDlgTabJiko>(nullptr, std::move(catalogue));
+    std::unique_ptr<CategoryPage> page(
+        qobject_cast<CategoryPage*>(PageFactory::Create(folder, nullptr, std::move(catalogue))));
     page->SetDocumentOpener(&documents);
     return page;
-}
-
-FieldSelector* SelectorOf(SamplePage* page)
-{
-    if (auto* gakubu = qobject_cast<CDlgTabGakubu*>(page))
-        return gakubu->Selector();
-    return qobject_cast<CDlgTabJiko*>(page)->Selector();
 }
 
 // A catalogue of `size` records; those at `filed` are filed under `category`, the
@@ -87,8 +77,6 @@ private slots:
     void init();
     void cleanup();
 
-    void numberedByCataloguePosition_data();
-    void numberedByCataloguePosition();
     void missingPdfNamedWhereTheButtonLooks_data();
     void missingPdfNamedWhereTheButtonLooks();
     void pdfChangedWhileRunning_data();
@@ -122,52 +110,6 @@ void TestNumberedPages::cleanup()
 {
     QDir::setCurrent(m_startFolder);
     m_documents.reset();
-}
-
-void TestNumberedPages::numberedByCataloguePosition_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("category");
-    QTest::addColumn<QList<int>>("filed");
-    QTest::addColumn<QString>("top");
-    QTest::addColumn<QString>("bottom");
-
-    QTest::newRow("gakubu, positions 4 and 10")
-        << QStringLiteral("gakubu") << 25 << QList<int>{4, 10}
-        << QStringLiteral("gakubu_005.pdf\r\n\r\nNo.5\r\n\r\n　第5の文例です。\r\n　二段落目です。")
-        << QStringLiteral(
-               "gakubu_011.pdf\r\n\r\nNo.11\r\n\r\n　第11の文例です。\r\n　二段落目です。");
-    QTest::newRow("jiko, positions 4 and 10")
-        << QStringLiteral("jiko") << 14 << QList<int>{4, 10}
-        << QStringLiteral("jiko_005.pdf\r\n\r\nNo.5\r\n\r\n　第5の文例です。\r\n　二段落目です。")
-        << QStringLiteral(
-               "jiko_011.pdf\r\n\r\nNo.11\r\n\r\n　第11の文例です。\r\n　二段落目です。");
-    QTest::newRow("jiko, the first record is number 1")
-        << QStringLiteral("jiko") << 0 << QList<int>{0, 7}
-        << QStringLiteral("jiko_001.pdf\r\n\r\nNo.1\r\n\r\n　第1の文例です。\r\n　二段落目です。")
-        << QStringLiteral("jiko_008.pdf\r\n\r\nNo.8\r\n\r\n　第8の文例です。\r\n　二段落目です。");
-    QTest::newRow("gakubu, a field chosen without a menu")
-        << QStringLiteral("gakubu") << 33 << QList<int>{0, 12}
-        << QStringLiteral("gakubu_001.pdf\r\n\r\nNo.1\r\n\r\n　第1の文例です。\r\n　二段落目です。")
-        << QStringLiteral(
-               "gakubu_013.pdf\r\n\r\nNo.13\r\n\r\n　第13の文例です。\r\n　二段落目です。");
-}
-
-void TestNumberedPages::numberedByCataloguePosition()
-{
-    QFETCH(QString, folder);
-    QFETCH(int, category);
-    QFETCH(QList<int>, filed);
-    QFETCH(QString, top);
-    QFETCH(QString, bottom);
-
-    auto page = MakePage(folder, Catalogue(Kind(folder), 14, category, filed), m_opener);
-    QVERIFY(Choose(SelectorOf(page.get()), category));
-    QCOMPARE(page->CountLabel()->text(), QStringLiteral("2 件"));
-    QCOMPARE(page->TopSlot()->SampleText(), top);
-    QCOMPARE(page->BottomSlot()->SampleText(), bottom);
-    QCOMPARE(page->TopPdfName(), PdfName(folder, filed.at(0)));
-    QCOMPARE(page->BottomPdfName(), PdfName(folder, filed.at(1)));
 }
 
 void TestNumberedPages::missingPdfNamedWhereTheButtonLooks_data()
@@ -209,7 +151,7 @@ void TestNumberedPages::missingPdfNamedWhereTheButtonLooks()
         return true;
     });
     QSignalSpy failed(page.get(), &SamplePage::DocumentFailed);
-    QVERIFY(Choose(SelectorOf(page.get()), category));
+    QVERIFY(Choose(page->Selector(), category));
     QCOMPARE(page->CountLabel()->text(), QStringLiteral("6 件"));
 
     // Walk every match through the top slot and press its button: a sample looks
@@ -258,7 +200,7 @@ void TestNumberedPages::pdfChangedWhileRunning()
     auto page = MakePage(folder, Catalogue(Kind(folder), 2, 3, {0, 1}), m_opener);
     m_opener.SetLauncher([](const QUrl&) { return true; });
     QSignalSpy failed(page.get(), &SamplePage::DocumentFailed);
-    QVERIFY(Choose(SelectorOf(page.get()), 3));
+    QVERIFY(Choose(page->Selector(), 3));
     QCOMPARE(page->TopSlot()->SampleText(), Shown(folder, 0, presentAtFirst));
 
     const QString pdf =
@@ -295,7 +237,7 @@ void TestNumberedPages::emptyPdfName()
     m_opener.SetLauncher([&launched](const QUrl&) { return launched = true; });
     QSignalSpy failed(page.get(), &SamplePage::DocumentFailed);
 
-    QVERIFY(Choose(SelectorOf(page.get()), 1));
+    QVERIFY(Choose(page->Selector(), 1));
     QCOMPARE(page->TopSlot()->SampleText(),
              QStringLiteral("\r\n\r\nNo.3\r\n\r\n　第3の文例です。\r\n　二段落目です。"));
     QVERIFY(page->TopButton()->isEnabled());
@@ -340,7 +282,7 @@ void TestNumberedPages::pagesToTheLastTwo()
     QCOMPARE(filed.size(), matches);
     const int category = 9;
     auto page = MakePage(folder, Catalogue(kind, kind.capacity, category, filed), m_opener);
-    QVERIFY(Choose(SelectorOf(page.get()), category));
+    QVERIFY(Choose(page->Selector(), category));
     QCOMPARE(page->CountLabel()->text(), QStringLiteral("%1 件").arg(matches));
     QCOMPARE(page->ScrollBar()->maximum(), matches - 2);
     QCOMPARE(page->TopSlot()->SampleText(), Shown(folder, filed.at(0), false));

@@ -218,8 +218,8 @@ void TestSearchPages::tickBoxesFollowTheTicksAlone()
         page->Box(0)->click();
     VerifyShows(plain, records, {0, 1, 3, 4});
     VerifyShows(searching, records, {1});
-    // The page of ticks has no caption of its own; the query follows its empty one.
-    QCOMPARE(searching.CaptionLabel()->text(), u"\u3000「した」"_qs);
+    // The page of ticks has no caption of its own: no space before the query.
+    QCOMPARE(searching.CaptionLabel()->text(), u"「した」を含む文例"_qs);
     int disabled = 0;
     for (int p = 0; p < CheckGroup::BoxCount; ++p) {
         QCOMPARE(searching.Box(p)->isEnabled(), plain.Box(p)->isEnabled());

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Helpers for driving the pages that number their samples (tabs 2 and 3) as a user
-// would: through the selector's labels, arrows and menus, the wheel and the pager.
+// Helpers for driving the pages chosen by one label (tabs 0, 2 and 3; the last two
+// number their samples) as a user would: through the selector's labels, arrows and
+// menus, the wheel and the pager.
 
 #include "CMyEdit.h"
 #include "ClickableLabel.h"
@@ -48,12 +49,14 @@ inline SampleRecord Record(const QString& folder, int position, const QString& m
 }
 
 // What a slot must show for the record at `position` of a catalogue built by Record().
-inline QString Shown(const QString& folder, int position, bool pdfPresent)
+inline QString Shown(const QString& folder, int position, bool pdfPresent, bool numbered = true)
 {
-    const QString numbered = QStringLiteral("No.") + QString::number(position + 1) +
-                             QStringLiteral("\r\n\r\n") + Text(position);
-    return pdfPresent ? numbered
-                      : PdfName(folder, position) + QStringLiteral("\r\n\r\n") + numbered;
+    if (!numbered)
+        return Text(position);
+    const QString withNumber = QStringLiteral("No.") + QString::number(position + 1) +
+                               QStringLiteral("\r\n\r\n") + Text(position);
+    return pdfPresent ? withNumber
+                      : PdfName(folder, position) + QStringLiteral("\r\n\r\n") + withNumber;
 }
 
 // The selector entry that offers `category`, or -1.
@@ -131,10 +134,10 @@ inline QStringList State(const SamplePage* page)
 }
 
 // What a page shows after choosing `category` of `catalogue`, less the pager: the
-// first two records filed there, numbered by their place in the catalogue, each
-// headed by its PDF's name unless that PDF is in `present`.
+// first two records filed there, on a numbered page numbered by their place in the
+// catalogue and headed by their PDF's name unless that PDF is in `present`.
 inline QStringList FirstTwoFiled(const QString& caption, const QList<SampleRecord>& catalogue,
-                                 int category, const QSet<QString>& present)
+                                 int category, const QSet<QString>& present, bool numbered = true)
 {
     QList<int> filed;
     for (int i = 0; i < catalogue.size(); ++i) {
@@ -149,9 +152,11 @@ inline QStringList FirstTwoFiled(const QString& caption, const QList<SampleRecor
             continue;
         }
         const SampleRecord& r = catalogue.at(filed.at(slot));
-        const QString numbered = QStringLiteral("No.%1\r\n\r\n").arg(filed.at(slot) + 1) + r.text;
-        shown << (present.contains(r.pdfName) ? numbered
-                                              : r.pdfName + QStringLiteral("\r\n\r\n") + numbered);
+        const QString withNumber = QStringLiteral("No.%1\r\n\r\n").arg(filed.at(slot) + 1) + r.text;
+        shown << (!numbered ? r.text
+                  : present.contains(r.pdfName)
+                      ? withNumber
+                      : r.pdfName + QStringLiteral("\r\n\r\n") + withNumber);
         names << r.pdfName;
     }
     auto flag = [](bool on) { return on ? QStringLiteral("on") : QStringLiteral("off"); };

@@ -4,6 +4,7 @@
 
 #include "PageIdentity.h"
 #include "PdfComposer.h"
+#include "ProgramName.h"
 
 #include <QDir>
 #include <QPainter>
@@ -20,7 +21,7 @@ constexpr qreal BottomMargin = 80;
 
 const QColor Ink(17, 17, 17);
 const QColor Grey(100, 100, 100);
-const QString RunningHead = QStringLiteral("KiraveloVer2　使い方");
+const QString RunningHead = ProgramName::Shown() + QStringLiteral("　使い方");
 
 // The four tab colours, in tab order.
 QList<QColor> TabColours()
