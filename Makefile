@@ -7,7 +7,7 @@ ASAN_BUILD ?= build-asan
 JOBS  ?= $(shell nproc)
 SCALE ?= 1
 
-.PHONY: all deps configure build run test test-asan marathon screenshot bench package format clean
+.PHONY: all deps configure build run test test-asan marathon fuzz screenshot bench package format clean
 
 all: build
 
@@ -42,6 +42,11 @@ test-asan: deps
 marathon: build
 	@QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 QTEST_FUNCTION_TIMEOUT=86400000 \
 	  KIRAVELO_MARATHON_ACTIONS=$${KIRAVELO_MARATHON_ACTIONS:-1000000} $(BUILD)/tests/app_tst_marathon
+
+# Ten minutes of libFuzzer on the parser of 読み込み… (`make test` runs thirty seconds).
+fuzz: build
+	@cd $(BUILD) && ./tests/fuzz-exchange $$(sed -n 's/^KIRAVELO_FUZZ_ARGUMENTS:INTERNAL=//p' CMakeCache.txt | tr ';' ' ') \
+	  -max_total_time=$${KIRAVELO_FUZZ_SECONDS:-600}
 
 screenshot: build
 	@QT_SCALE_FACTOR=$(SCALE) $(BUILD)/tools/kiravelo-screenshot $(BUILD)/screenshots $(BUILD)/bin

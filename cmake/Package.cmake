@@ -20,9 +20,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KIRAVELO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries: the interface's Japanese font, the Mincho the desk sets its
-# PDFs, prints and 原稿用紙 view in (the sample PDFs embed theirs), and xdg-open, through
-# which the program hands its PDFs to the desktop's viewer.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, fonts-ipafont-mincho, xdg-utils")
+# PDFs, prints and 原稿用紙 view in (the sample PDFs embed theirs), xdg-open, through which
+# the program hands its PDFs to the desktop's viewer, and Qt's SQLite driver (a plugin,
+# which dpkg-shlibdeps cannot see) for the user's library.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-ipafont-gothic, fonts-ipafont-mincho, xdg-utils, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "evince | pdf-viewer")
 # Typing Japanese needs an input method with a Qt 6 front end: ibus brings its own,
 # fcitx5 needs this one.

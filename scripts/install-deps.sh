@@ -11,6 +11,7 @@ packages=(
   cmake
   qt6-base-dev
   qt6-base-dev-tools
+  libqt6sql6-sqlite
   libgl-dev
   fonts-ipafont-gothic
   fonts-ipafont-mincho
@@ -24,6 +25,8 @@ packages=(
   file
   lintian
   reuse
+  clang
+  libclang-rt-14-dev
 )
 
 if [ "${1:-}" = "--dev" ]; then

@@ -3,9 +3,12 @@
 #include "Ctavoru_2Dlg.h"
 
 #include "Artwork.h"
+#include "CDlgTabJibun.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
+#include "DeskLibrary.h"
 #include "DialogUnits.h"
+#include "Library.h"
 #include "NoticeBar.h"
 #include "PageFactory.h"
 #include "ProgramName.h"
@@ -21,7 +24,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
+Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
+    : QDialog(parent),
+      m_library(new Library(libraryPath.isEmpty() ? Library::DefaultPath() : libraryPath, this))
 {
     setWindowTitle(ProgramName::Shown());
     setWindowIcon(Artwork::AppIcon());
@@ -73,14 +78,18 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent) : QDialog(parent)
     // Qt's clear button has a picture and no words of its own.
     for (QToolButton* clear : m_search->findChildren<QToolButton*>())
         clear->setAccessibleName(QStringLiteral("検索欄を空にする"));
-    constexpr int SearchGap = 8;
+    constexpr int SearchGap = 4;
     const int searchLeft = m_tabs->geometry().right() + 1 + SearchGap;
     m_search->setGeometry(searchLeft, m_tabs->y(), m_guide->x() - SearchGap - searchLeft,
                           ColouredTabBar::TabHeight);
     connect(m_search, &QLineEdit::textChanged, this, &Ctavoru_2Dlg::ApplyQuery);
 
     m_notice = new NoticeBar(this);
+    connect(m_library, &Library::Opened, this, &Ctavoru_2Dlg::ShowLibraryProblem);
     m_desk = new WritingDesk(this);
+    m_deskLibrary = new DeskLibrary(m_desk, m_library);
+    connect(m_deskLibrary, &DeskLibrary::Notify, m_notice,
+            qOverload<const QString&>(&NoticeBar::ShowNotice));
     connect(m_desk, &WritingDesk::SaveFailed, this, [this](const QString& reason) {
         m_notice->ShowNotice(QStringLiteral("保存できませんでした：") + reason);
     });
@@ -121,6 +130,23 @@ SamplePage* Ctavoru_2Dlg::CreatePage(int tab)
     page->SetQuery(m_query);
     connect(page, &SamplePage::Listed, this, &Ctavoru_2Dlg::ShowSearchOnTabs);
     connect(page, &SamplePage::AddToDraft, m_desk, &WritingDesk::Add);
+    page->SetLibrary(m_library);
+    connect(page, &SamplePage::LibraryFailed, m_notice,
+            qOverload<const QString&>(&NoticeBar::ShowNotice));
+    if (auto* own = qobject_cast<CDlgTabJibun*>(page)) {
+        connect(own, &CDlgTabJibun::Notify, m_notice,
+                qOverload<const QString&>(&NoticeBar::ShowNotice));
+        connect(own, &CDlgTabJibun::Removed, this, [this](const OwnSample& sample) {
+            m_notice->ShowNotice(
+                QStringLiteral("「%1」を削除しました").arg(sample.title),
+                QStringLiteral("元に戻す"),
+                [this, sample] {
+                    if (!m_library->RestoreSample(sample))
+                        m_notice->ShowNotice(m_library->LastError());
+                },
+                UndoMilliseconds);
+        });
+    }
     // Keep the notice above every page, however late a page is built.
     m_notice->raise();
     return page;
@@ -147,6 +173,11 @@ void Ctavoru_2Dlg::done(int result)
         switch (m_exitQuestion(this)) {
         case ExitQuestion::Choice::Save:
             if (!m_desk->Save())
+                return;
+            break;
+        case ExitQuestion::Choice::Keep:
+            // Without a name the keep dialog opens, and the window stays for it.
+            if (!m_deskLibrary->KeepUnderName())
                 return;
             break;
         case ExitQuestion::Choice::Discard:
@@ -199,6 +230,25 @@ void Ctavoru_2Dlg::ReportDocumentFailure(const QString& fileName, DocumentOpener
         m_notice->ShowNotice(
             what + QStringLiteral(
                        "を開けませんでした。PDFを表示するアプリケーションを確認してください。"));
+}
+
+bool Ctavoru_2Dlg::OffersKeep() const
+{
+    return !m_deskLibrary->DraftName().isEmpty() || m_library->InUse();
+}
+
+void Ctavoru_2Dlg::ShowLibraryProblem()
+{
+    if (!m_library->Problem().isEmpty())
+        m_notice->ShowNotice(m_library->Problem());
+}
+
+void Ctavoru_2Dlg::changeEvent(QEvent* event)
+{
+    // Another window of the program may have kept something meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        m_library->Reload();
+    QDialog::changeEvent(event);
 }
 
 bool Ctavoru_2Dlg::eventFilter(QObject* watched, QEvent* event)

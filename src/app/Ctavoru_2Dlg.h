@@ -12,7 +12,9 @@
 #include <functional>
 
 class ClickableLabel;
+class Library;
 class ColouredTabBar;
+class DeskLibrary;
 class NoticeBar;
 class QLineEdit;
 class QPushButton;
@@ -29,8 +31,11 @@ public:
     static constexpr QSize ClientSize{992, 669};
     static constexpr QPoint PageOrigin{4, 36};
     static inline const int PageCount = int(PageIdentity::All().size());
+    // How long a removed own sample can be put back from the notice.
+    static constexpr int UndoMilliseconds = 10000;
 
-    explicit Ctavoru_2Dlg(QWidget* parent = nullptr);
+    // `libraryPath`: where the user's library is kept (Library::DefaultPath() when empty).
+    explicit Ctavoru_2Dlg(QWidget* parent = nullptr, const QString& libraryPath = QString());
     ~Ctavoru_2Dlg() override;
 
     ColouredTabBar* TabBar() const { return m_tabs; }
@@ -44,13 +49,19 @@ public:
     DocumentOpener& Documents() { return m_documents; }
     // The one search of every tab, in the strip beside the tabs.
     QLineEdit* SearchField() const { return m_search; }
+    // What the user keeps: stars, own samples, kept drafts. Opened when first needed.
+    Library* UserLibrary() const { return m_library; }
     // The draft shared by every page; it shows on the current one.
     WritingDesk* Desk() const { return m_desk; }
-    // Replaces the question asked before closing on an unsaved draft (tests answer it).
+    // The desk's 登録…, 下書きを保管… and 保管した下書き….
+    DeskLibrary* DeskCommands() const { return m_deskLibrary; }
+    // Replaces the question asked before closing on an unsaved draft (tests answer it;
+    // `offersKeep` tells whether 保管 would be offered).
     void SetExitQuestion(std::function<ExitQuestion::Choice(QWidget*)> question)
     {
         m_exitQuestion = std::move(question);
     }
+    bool ExitOffersKeep() const { return OffersKeep(); }
 
     // Tells the user, inside the window, that a document did not open.
     void ReportDocumentFailure(const QString& fileName, DocumentOpener::Result result);
@@ -60,6 +71,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowSelectedPage();
@@ -67,8 +79,11 @@ private:
     void OpenUsageGuide();
     void ApplyQuery(const QString& typed);
     void ShowSearchOnTabs();
+    void ShowLibraryProblem();
+    bool OffersKeep() const;
 
     DocumentOpener m_documents;
+    Library* m_library;
     ColouredTabBar* m_tabs;
     QList<SamplePage*> m_pages;
     QPushButton* m_exit;
@@ -77,5 +92,9 @@ private:
     QLineEdit* m_search;
     SearchQuery m_query;
     WritingDesk* m_desk;
-    std::function<ExitQuestion::Choice(QWidget*)> m_exitQuestion = ExitQuestion::Ask;
+    DeskLibrary* m_deskLibrary;
+    // 保管 is offered beside 保存… when the draft has a name or the library is in use.
+    std::function<ExitQuestion::Choice(QWidget*)> m_exitQuestion = [this](QWidget* parent) {
+        return ExitQuestion::Ask(parent, OffersKeep());
+    };
 };

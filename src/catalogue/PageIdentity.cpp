@@ -13,6 +13,9 @@ const QList<PageIdentity::Page>& PageIdentity::All()
          QStringLiteral("【学部別推薦文】"), 0x8FD500, Selector::Fields, true},
         {QStringLiteral("jiko"), QStringLiteral("自己推薦文　"), QStringLiteral("【自己推薦文】"),
          0xFF9900, Selector::Faculties, true},
+        // No catalogue and no documents of its own: what the user keeps.
+        {QStringLiteral("jibun"), QStringLiteral("自分の文例　"), QStringLiteral("【自分の文例】"),
+         0x9966CC, Selector::Own, false},
     };
     return pages;
 }

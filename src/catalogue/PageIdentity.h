@@ -17,6 +17,7 @@ public:
         Fields,    // FieldTable's fields of study, chosen one at a time
         Qualities, // CheckGroup's tick boxes, any number at once
         Faculties, // JikoFacultyTable's faculties, chosen one at a time
+        Own,       // the user's library: the starred samples, or their own
         None,      // no page of this program
     };
 
@@ -37,6 +38,7 @@ public:
         Koumoku2,
         Gakubu,
         Jiko,
+        Jibun,
     };
 
     // In tab order.

@@ -55,8 +55,10 @@ void ColouredTabBar::SetTabDescription(int index, const QString& description)
 
 QSize ColouredTabBar::tabSizeHint(int index) const
 {
-    const int textWidth = fontMetrics().horizontalAdvance(tabText(index));
-    return QSize(CaptionOffset.x() * 2 + textWidth, TabHeight);
+    // The captions end in an ideographic space that draws nothing: five tabs and the
+    // search field share the strip left of the guide picture.
+    const int textWidth = fontMetrics().horizontalAdvance(tabText(index).trimmed());
+    return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() / 2, TabHeight);
 }
 
 void ColouredTabBar::paintEvent(QPaintEvent*)

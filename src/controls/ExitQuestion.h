@@ -12,10 +12,11 @@ public:
     enum class Choice
     {
         Save,
+        Keep, // in the user's library, under the draft's name
         Discard,
         Cancel,
     };
 
-    // 保存… / 保存せずに終了 / キャンセル; Escape cancels.
-    static Choice Ask(QWidget* parent);
+    // 保存… / 保存せずに終了 / キャンセル; Escape cancels. With `offerKeep`, 保管 too.
+    static Choice Ask(QWidget* parent, bool offerKeep = false);
 };

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QMouseEvent>
+#include <QPushButton>
 
 NoticeBar::NoticeBar(QWidget* parent) : QLabel(parent)
 {
@@ -23,10 +24,37 @@ NoticeBar::NoticeBar(QWidget* parent) : QLabel(parent)
     m_timer->setObjectName(QStringLiteral("noticeTimer"));
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &QWidget::hide);
+    m_action = new QPushButton(this);
+    m_action->setObjectName(QStringLiteral("noticeAction"));
+    m_action->setAutoDefault(false);
+    m_action->hide();
+    connect(m_action, &QPushButton::clicked, this, [this] {
+        hide();
+        if (const auto action = std::exchange(m_do, nullptr))
+            action();
+    });
+}
+
+void NoticeBar::ShowNotice(const QString& text, const QString& actionText,
+                           std::function<void()> action, int milliseconds)
+{
+    ShowNotice(text);
+    m_do = std::move(action);
+    m_action->setText(actionText);
+    m_action->setAccessibleName(actionText);
+    const int width = m_action->sizeHint().width() + 16;
+    setContentsMargins(0, 0, width, 0);
+    setGeometry(geometry().adjusted(0, 0, 0, 8));
+    m_action->setGeometry(this->width() - width, (height() - 30) / 2, width - 8, 30);
+    m_action->show();
+    m_timer->start(milliseconds);
 }
 
 void NoticeBar::ShowNotice(const QString& text)
 {
+    m_do = nullptr; // a new notice ends the offer of the last one
+    m_action->hide();
+    setContentsMargins(0, 0, 0, 0);
     setText(text);
     const QWidget* area = parentWidget();
     const int width = qMin(640, area->width() - 40);

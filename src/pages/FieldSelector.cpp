@@ -48,6 +48,7 @@ QList<FieldSelector::Entry> FieldSelector::EntriesFor(PageIdentity::Selector sel
     case PageIdentity::Selector::Faculties:
         return FacultyEntries();
     case PageIdentity::Selector::Qualities:
+    case PageIdentity::Selector::Own:
     case PageIdentity::Selector::None:
         break;
     }

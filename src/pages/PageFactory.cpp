@@ -3,6 +3,7 @@
 #include "PageFactory.h"
 
 #include "CDlgTabGakubu.h"
+#include "CDlgTabJibun.h"
 #include "CDlgTabJiko.h"
 #include "CDlgTabKomoku1.h"
 #include "CDlgTabKomoku2.h"
@@ -24,6 +25,8 @@ SamplePage* PageFactory::Create(const QString& folder, QWidget* parent,
             return new CDlgTabGakubu(parent, std::move(catalogue));
         case PageIdentity::Jiko:
             return new CDlgTabJiko(parent, std::move(catalogue));
+        case PageIdentity::Jibun:
+            return new CDlgTabJibun(parent);
         }
     }
     return nullptr;

@@ -5,6 +5,7 @@
 #include "CMyEdit.h"
 #include "CatalogueData.h"
 #include "DialogUnits.h"
+#include "Library.h"
 #include "MultiLineButton.h"
 #include "NumberedText.h"
 #include "PageIdentity.h"
@@ -18,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QWheelEvent>
 
 static_assert(SlotDraftControls::Size.width() == PageLayout::InBlockWidth);
@@ -106,6 +108,25 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     for (SlotDraftControls* controls : {m_topDraft, m_bottomDraft})
         connect(controls, &SlotDraftControls::AddRequested, this, &SamplePage::AddToDraft);
 
+    // A star above each PDF button keeps the sample by its record name.
+    const auto star = [this](const QString& side, int y) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("star") + side);
+        button->setCheckable(true);
+        button->setAccessibleName(QStringLiteral("お気に入り（%1）").arg(side));
+        button->setToolTip(QStringLiteral("お気に入りに入れる／外す"));
+        button->setGeometry(870, y, SlotDraftControls::Size.width(), 28);
+        button->setAutoRaise(false);
+        return button;
+    };
+    m_topStar = star(QStringLiteral("上"), 246);
+    m_bottomStar = star(QStringLiteral("下"), 444);
+    // Every route (mouse, keys, a screen reader's toggle) arrives as toggled.
+    connect(m_topStar, &QToolButton::toggled, this,
+            [this](bool on) { Star(m_topStar, m_pager.topMatch(), on); });
+    connect(m_bottomStar, &QToolButton::toggled, this,
+            [this](bool on) { Star(m_bottomStar, m_pager.bottomMatch(), on); });
+
     setTabOrder(m_topSlot, m_bottomSlot);
     setTabOrder(m_bottomSlot, m_topButton);
     setTabOrder(m_topButton, m_bottomButton);
@@ -117,6 +138,7 @@ SamplePage::~SamplePage() = default;
 
 void SamplePage::Refresh()
 {
+    BeforeListing();
     const std::optional<QList<int>> selected = SelectedRecords();
     ShowCaption();
     if (m_query.IsEmpty()) {
@@ -158,6 +180,8 @@ QString SamplePage::DisplayText(int match) const
         return QString();
     const int position = m_matches.at(match).catalogueIndex;
     const SampleRecord& record = m_catalogue.at(position);
+    if (m_parameters.headed)
+        return SlotHeading(position) + QStringLiteral("\r\n") + record.text;
     if (!m_numbered)
         return record.text;
     // Probed where the button will open it, not in whatever the current folder is.
@@ -189,6 +213,68 @@ void SamplePage::ShowPosition(int position)
     };
     show(m_topDraft, top);
     show(m_bottomDraft, bottom);
+    // The stars are read when a sample is first shown, not at start-up.
+    if (m_library && (top >= 0 || bottom >= 0))
+        m_library->Open();
+    ShowStars();
+    SlotsShown();
+}
+
+void SamplePage::SetLibrary(Library* library)
+{
+    if (m_library)
+        disconnect(m_library, nullptr, this, nullptr);
+    m_library = library;
+    if (m_library)
+        connect(m_library, &Library::Changed, this, &SamplePage::LibraryChanged);
+    LibraryChanged();
+}
+
+void SamplePage::LibraryChanged()
+{
+    ShowStars();
+}
+
+void SamplePage::ShowStars()
+{
+    const auto show = [this](QToolButton* star, int match) {
+        const bool shown = m_library && m_matches.contains(match);
+        const bool on = shown && m_library->IsStarred(m_matches.at(match).pdfName);
+        const QSignalBlocker quiet(star);
+        star->setEnabled(shown);
+        star->setChecked(on);
+        star->setText(on ? QStringLiteral("★ お気に入り") : QStringLiteral("☆ お気に入り"));
+    };
+    show(m_topStar, m_pager.topMatch());
+    show(m_bottomStar, m_pager.bottomMatch());
+}
+
+void SamplePage::Star(QToolButton* star, int match, bool starred)
+{
+    if (!m_library || !m_matches.contains(match))
+        return;
+    if (!m_library->SetStarred(m_matches.at(match).pdfName, starred)) {
+        emit LibraryFailed(m_library->LastError());
+        ShowStars(); // as it was: nothing was kept
+        return;
+    }
+    star->setText(starred ? QStringLiteral("★ お気に入り") : QStringLiteral("☆ お気に入り"));
+}
+
+void SamplePage::SetCatalogue(QList<SampleRecord> catalogue)
+{
+    m_catalogue = std::move(catalogue);
+    m_searchIndex.reset();
+}
+
+QString SamplePage::SlotHeading(int) const
+{
+    return QString();
+}
+
+QString SamplePage::DocumentFolder(int) const
+{
+    return m_parameters.folder;
 }
 
 QString SamplePage::TopPdfName() const
@@ -283,7 +369,7 @@ void SamplePage::OpenShown(int match)
         return;
     const QString name = m_matches.at(match).pdfName;
     const DocumentOpener::Result result =
-        m_documents->OpenSampleDocument(m_parameters.folder, name);
+        m_documents->OpenSampleDocument(DocumentFolder(m_matches.at(match).catalogueIndex), name);
     // Opening looked at the file itself: a PDF added or removed since the folder was
     // looked into shows as it is now.
     if (m_numbered) {

@@ -16,9 +16,11 @@
 #include <optional>
 
 class CMyEdit;
+class Library;
 class MultiLineButton;
 class PagerScrollBar;
 class QLabel;
+class QToolButton;
 class SlotDraftControls;
 
 // What every page shares: the header with the selection caption and the count, the
@@ -36,6 +38,7 @@ public:
         // In the order matches are listed; the folder's compiled-in catalogue when unset.
         std::optional<QList<SampleRecord>> catalogue;
         int topButtonY = 203;     // dialog units; the numbered pages sit it lower
+        bool headed = false;      // a heading of the page's own (SlotHeading) above the text
         QList<QRect> extraBlocks; // further block-coloured rectangles, pixels
     };
 
@@ -57,6 +60,10 @@ public:
     // window lends its own opener; until then the page uses one of its own.
     void SetDocumentOpener(const DocumentOpener* opener);
     const DocumentOpener& Documents() const { return *m_documents; }
+    // The user's library, which keeps the stars; lent by the window like the opener.
+    // It is opened the first time a slot shows a sample.
+    void SetLibrary(Library* library);
+    Library* UserLibrary() const { return m_library; }
     // Narrows what the page lists to the records holding every word of `query`, or
     // with nothing selected lists every record that does; an empty query lists the
     // selection alone. Only a change of words lists afresh.
@@ -83,6 +90,8 @@ public:
     QLabel* CountLabel() const { return m_count; }
     SlotDraftControls* TopDraftControls() const { return m_topDraft; }
     SlotDraftControls* BottomDraftControls() const { return m_bottomDraft; }
+    QToolButton* TopStar() const { return m_topStar; }
+    QToolButton* BottomStar() const { return m_bottomStar; }
 
 signals:
     // A PDF button's document could not be handed to a viewer.
@@ -91,12 +100,29 @@ signals:
     void Listed();
     // A slot's "下書きへ" was pressed: `text` is the sample's own text.
     void AddToDraft(const QString& text);
+    // The library could not keep what the user asked it to; `reason` says why.
+    void LibraryFailed(const QString& reason);
 
 protected:
     // Catalogue indices, in catalogue order, of the records the page's current
     // selection lists: what the catalogue core answers for it; nothing while nothing
     // is selected (a search then looks through the whole catalogue).
     virtual std::optional<QList<int>> SelectedRecords() const = 0;
+
+    // A page whose records change (the user's own) replaces its catalogue, then lists.
+    void SetCatalogue(QList<SampleRecord> catalogue);
+    // The line above a record's text under DisplayRule::Headed.
+    virtual QString SlotHeading(int catalogueIndex) const;
+    // Where the PDF of a record lies; the page's own folder unless a page mixes tabs.
+    virtual QString DocumentFolder(int catalogueIndex) const;
+    // The library's contents changed (kept here or in another window).
+    virtual void LibraryChanged();
+    // Before the records are listed afresh, and after the slots are filled.
+    virtual void BeforeListing() {}
+    virtual void SlotsShown() {}
+    // Match shown in the top and bottom slot, or -1.
+    int TopMatch() const { return m_pager.topMatch(); }
+    int BottomMatch() const { return m_pager.bottomMatch(); }
 
     // Places a picture label (title banner, heading) at its natural size.
     QLabel* AddPicture(const QPixmap& picture, QPoint topLeft, const QString& accessibleName);
@@ -118,6 +144,8 @@ private:
     void OpenShown(int match);
     void ShowCaption();
     QList<SearchQuery::Hit> Hits(int match) const;
+    void ShowStars();
+    void Star(QToolButton* star, int match, bool starred);
 
     Parameters m_parameters;
     QList<SampleRecord> m_catalogue;
@@ -132,6 +160,7 @@ private:
     std::optional<SearchIndex> m_searchIndex;
     DocumentOpener m_ownDocuments;
     const DocumentOpener* m_documents = &m_ownDocuments;
+    Library* m_library = nullptr;
     MatchList m_matches;
     ResultPager m_pager;
 
@@ -145,4 +174,6 @@ private:
     PagerScrollBar* m_scrollBar;
     SlotDraftControls* m_topDraft;
     SlotDraftControls* m_bottomDraft;
+    QToolButton* m_topStar;
+    QToolButton* m_bottomStar;
 };

@@ -97,15 +97,16 @@ void TestMainWindow::windowGeometry()
     QVERIFY(!m_window->windowIcon().isNull());
     const QStringList captions = {QStringLiteral("項目別推薦文(推薦・志望理由)　"),
                                   QStringLiteral("項目別推薦文(学業／人物／課外活動)　"),
-                                  QStringLiteral("学部別推薦文　"), QStringLiteral("自己推薦文　")};
-    QCOMPARE(m_window->TabBar()->count(), 4);
-    for (int i = 0; i < 4; ++i) {
+                                  QStringLiteral("学部別推薦文　"), QStringLiteral("自己推薦文　"),
+                                  QStringLiteral("自分の文例　")};
+    QCOMPARE(m_window->TabBar()->count(), 5);
+    for (int i = 0; i < 5; ++i) {
         QCOMPARE(m_window->TabBar()->tabText(i), captions.at(i));
         QCOMPARE(m_window->TabBar()->tabRect(i).height(), 24);
         QCOMPARE(m_window->Page(i)->geometry(), QRect(4, 36, 984, 630));
     }
     // Nothing overlaps the tabs: the guide picture and the exit button sit to their right.
-    const QRect lastTab = m_window->TabBar()->tabRect(3).translated(m_window->TabBar()->pos());
+    const QRect lastTab = m_window->TabBar()->tabRect(4).translated(m_window->TabBar()->pos());
     QVERIFY(lastTab.right() < m_window->GuideLink()->geometry().left());
     QCOMPARE(m_window->GuideLink()->geometry(), QRect(760, 5, 137, 23));
     QCOMPARE(m_window->ExitButton()->text(), QStringLiteral("終了"));

@@ -15,15 +15,18 @@
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
+#include "DeskLibrary.h"
 #include "DocumentOpener.h"
 #include "DraftEdit.h"
 #include "DraftText.h"
 #include "FieldSelector.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
+#include "Library.h"
 #include "MenuButton.h"
 #include "MultiLineButton.h"
 #include "NoticeBar.h"
+#include "OwnSampleDialog.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
 #include "SearchOracle.h"
@@ -54,6 +57,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -88,7 +92,9 @@ enum class Kind
     DeskLimit,   // a: limit chosen
     DeskCopy,
     DeskClear,
-    Tamper, // only for checking the checker: changes a page behind its back
+    Star,     // a: top (even) or bottom (odd) slot's star
+    Register, // 登録… of the draft or its selection, accepted as proposed
+    Tamper,   // only for checking the checker: changes a page behind its back
 };
 
 struct Action
@@ -157,6 +163,10 @@ const char* KindName(Kind kind)
         return "copy draft";
     case Kind::DeskClear:
         return "clear draft";
+    case Kind::Star:
+        return "star";
+    case Kind::Register:
+        return "register";
     case Kind::Tamper:
         return "tamper";
     }
@@ -190,7 +200,7 @@ QList<Action> Generate(quint32 seed, int length)
     actions.reserve(length);
     auto pick = [&random](int bound) { return int(random.bounded(bound)); };
     while (actions.size() < length) {
-        const int roll = pick(140);
+        const int roll = pick(144);
         Action action{Kind::Wheel};
         if (roll < 16) {
             // Favour the faculties whose fields hold samples, or most selections come
@@ -220,7 +230,7 @@ QList<Action> Generate(quint32 seed, int length)
         else if (roll < 71)
             action = {Kind::PdfButton, pick(2)};
         else if (roll < 76)
-            action = {Kind::TabClick, pick(4)};
+            action = {Kind::TabClick, pick(5)};
         else if (roll < 79)
             action = {Kind::TabKey, pick(2)};
         else if (roll < 84)
@@ -255,8 +265,12 @@ QList<Action> Generate(quint32 seed, int length)
             action = {Kind::DeskLimit, pick(int(DraftText::Limits().size()))};
         else if (roll < 138)
             action = {Kind::DeskCopy};
-        else
+        else if (roll < 140)
             action = {Kind::DeskClear};
+        else if (roll < 143)
+            action = {Kind::Star, pick(2)};
+        else
+            action = {Kind::Register};
         actions << action;
     }
     return actions;
@@ -341,6 +355,7 @@ struct PageModel
     int position = 0;
     // Before the first selection the bar is live over an empty range.
     bool pagerEnabled = true;
+    bool own = false; // 自分の文例: the registered samples, newest first
 
     int Max() const { return matches.size() > 2 ? int(matches.size()) - 2 : 0; }
     void Move(int to) { position = std::clamp(to, 0, Max()); }
@@ -456,7 +471,8 @@ class Session
 public:
     Session(const QString& documents) : m_documents(documents)
     {
-        m_window = std::make_unique<Ctavoru_2Dlg>();
+        m_window = std::make_unique<Ctavoru_2Dlg>(
+            nullptr, m_data.filePath(QStringLiteral("library.sqlite")));
         m_window->Documents().SetDocumentFolder(documents);
         m_window->Documents().SetLauncher([](const QUrl& url) {
             Launches().opened << url;
@@ -466,13 +482,19 @@ public:
             ++m_asked;
             return ExitQuestion::Choice::Discard;
         });
-        const char* folders[] = {"koumoku1", "koumoku2", "gakubu", "jiko"};
+        const char* folders[] = {"koumoku1", "koumoku2", "gakubu", "jiko", "jibun"};
         for (int tab = 0; tab < Ctavoru_2Dlg::PageCount; ++tab) {
             PageModel model;
             model.folder = QLatin1String(folders[tab]);
             model.catalogue = CatalogueData::ForFolder(model.folder).records;
             model.numbered = tab >= 2;
-            if (tab == 1) {
+            if (tab == 4) {
+                model.own = true;
+                model.numbered = false;
+                model.selectionCaption = QStringLiteral("登録した文例");
+                model.selection = QList<int>();
+                model.Listed(m_search);
+            } else if (tab == 1) {
                 QStringList masks;
                 for (const SampleRecord& record : model.catalogue)
                     masks << record.mask;
@@ -537,6 +559,8 @@ private:
         if (record < 0)
             return {};
         const SampleRecord& r = model.catalogue.at(record);
+        if (model.own) // headed by the title 登録… proposed
+            return OwnSampleDialog::TitleFrom(r.text) + QStringLiteral("\r\n") + r.text;
         if (!model.numbered)
             return r.text;
         QString text = QStringLiteral("No.%1\r\n\r\n").arg(record + 1) + r.text;
@@ -558,7 +582,20 @@ private:
     QString CheckPage(int tab);
 
     QString m_documents;
+    QTemporaryDir m_data; // the library of this window alone
     std::unique_ptr<Ctavoru_2Dlg> m_window;
+    QSet<QString> m_stars;
+    // Relists 自分の文例 after the library changed, at the position it had.
+    void OwnChanged()
+    {
+        PageModel& own = m_models[4];
+        const int position = own.position;
+        own.selection = QList<int>(own.catalogue.size());
+        std::iota(own.selection->begin(), own.selection->end(), 0);
+        own.Listed(m_search);
+        own.Move(position);
+        own.pagerEnabled = own.matches.size() > 2;
+    }
     QList<PageModel> m_models;
     int m_tab = 0;
     int m_menuFaculty = -1; // faculty whose popup the model expects open
@@ -943,6 +980,38 @@ QString Session::Apply(const Action& action)
     case Kind::DeskCopy:
     case Kind::DeskClear:
         return ApplyDesk(action);
+    case Kind::Star: {
+        const int record = model.Shown(action.a % 2);
+        QToolButton* star = action.a % 2 ? page->BottomStar() : page->TopStar();
+        QTest::mouseClick(star, Qt::LeftButton);
+        if (record >= 0) {
+            const QString name = model.catalogue.at(record).pdfName;
+            if (!m_stars.remove(name))
+                m_stars.insert(name);
+            OwnChanged();
+        }
+        break;
+    }
+    case Kind::Register: {
+        const QString text =
+            m_draft.SelectionEnd() > m_draft.SelectionStart()
+                ? m_draft.text.mid(m_draft.SelectionStart(),
+                                   m_draft.SelectionEnd() - m_draft.SelectionStart())
+                : m_draft.text;
+        m_window->DeskCommands()->RegisterAction()->trigger();
+        if (text.trimmed().isEmpty())
+            break;
+        QDialog* dialog = m_window->DeskCommands()->OpenDialog();
+        if (!dialog)
+            return QStringLiteral("登録… opened no dialog");
+        dialog->accept();
+        QApplication::processEvents();
+        const qint64 id = m_window->UserLibrary()->Samples().first().id;
+        m_models[4].catalogue.prepend({text, QString(), QStringLiteral("own:%1").arg(id)});
+        OwnChanged();
+        Activate();
+        break;
+    }
     case Kind::Tamper:
         page->SetCaption(QStringLiteral("tampered"));
         break;
@@ -1224,6 +1293,16 @@ QString Session::CheckPage(int tab)
             .arg(model.Max())
             .arg(model.position)
             .arg(model.pagerEnabled ? "enabled" : "disabled");
+    const QToolButton* stars[] = {page->TopStar(), page->BottomStar()};
+    for (int slot = 0; slot < 2; ++slot) {
+        const int record = model.Shown(slot);
+        const bool on = record >= 0 && m_stars.contains(model.catalogue.at(record).pdfName);
+        if (stars[slot]->isEnabled() != (record >= 0) || stars[slot]->isChecked() != on)
+            return QStringLiteral("star %1 %2 %3")
+                .arg(slot)
+                .arg(stars[slot]->isEnabled() ? "enabled" : "disabled",
+                     stars[slot]->isChecked() ? "on" : "off");
+    }
     const CMyEdit* boxes[] = {page->TopSlot(), page->BottomSlot()};
     const MultiLineButton* buttons[] = {page->TopButton(), page->BottomButton()};
     const QString names[] = {page->TopPdfName(), page->BottomPdfName()};

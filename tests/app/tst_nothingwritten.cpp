@@ -18,6 +18,7 @@
 #include "DocumentOpener.h"
 #include "DraftEdit.h"
 #include "FieldSelector.h"
+#include "Library.h"
 #include "MultiLineButton.h"
 #include "PagerScrollBar.h"
 #include "SamplePage.h"
@@ -76,7 +77,7 @@ void PlaySession(Ctavoru_2Dlg& window)
     QTest::mouseClick(page->TopButton(), Qt::LeftButton);
     QTest::mouseClick(page->BottomButton(), Qt::LeftButton);
     QTest::mouseClick(window.GuideLink(), Qt::LeftButton, {}, QPoint(5, 5));
-    for (int tab : {1, 2, 3, 0}) {
+    for (int tab : {1, 2, 3, 4, 0}) {
         QTest::mouseClick(window.TabBar(), Qt::LeftButton, {},
                           window.TabBar()->tabRect(tab).center());
         QApplication::processEvents();
@@ -221,13 +222,18 @@ void TestNothingWritten::traceParsing()
 void TestNothingWritten::sessionWritesNothing_data()
 {
     QTest::addColumn<QString>("script");
-    QTest::newRow("browsing") << QStringLiteral("browse");
-    QTest::newRow("writing desk") << QStringLiteral("desk");
+    QTest::addColumn<bool>("library"); // the user has kept something before
+    for (bool library : {false, true}) {
+        const QString over = library ? QStringLiteral(" over a library") : QString();
+        QTest::newRow(qPrintable(u"browsing"_qs + over)) << QStringLiteral("browse") << library;
+        QTest::newRow(qPrintable(u"writing desk"_qs + over)) << QStringLiteral("desk") << library;
+    }
 }
 
 void TestNothingWritten::sessionWritesNothing()
 {
     QFETCH(QString, script);
+    QFETCH(bool, library);
     const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
     QVERIFY2(!strace.isEmpty(), "strace is not installed (scripts/install-deps.sh installs it)");
 
@@ -246,6 +252,16 @@ void TestNothingWritten::sessionWritesNothing()
     QVERIFY(QFile::setPermissions(folders.at(5),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     const QString fontCache = root.filePath(QStringLiteral("cache/fontconfig"));
+    if (library) {
+        // Kept in an earlier run: a star and an own sample, where the program looks.
+        Library kept(folders.at(2) + QStringLiteral("/kiravelo/library.sqlite"));
+        QVERIFY(kept.SetStarred(
+            CatalogueData::ForFolder(QStringLiteral("koumoku1")).records.first().pdfName, true));
+        QVERIFY(kept.AddSample(QStringLiteral("題"), QStringLiteral("本文"), QString()));
+    }
+    QList<QStringList> before;
+    for (const QString& folder : folders)
+        before << Contents(folder);
 
     // The documents exist, so the buttons reach the desktop's opener.
     const QString documents = root.filePath(QStringLiteral("documents"));
@@ -321,12 +337,12 @@ void TestNothingWritten::sessionWritesNothing()
     QVERIFY2(calls > 100, qPrintable(QString::number(calls)));
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
 
-    for (const QString& folder : folders) {
-        QStringList left = Contents(folder);
+    for (qsizetype i = 0; i < folders.size(); ++i) {
+        QStringList left = Contents(folders.at(i));
         left.removeIf([&fontCache](const QString& path) {
             return path == fontCache || path.startsWith(fontCache + u'/');
         });
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(u'\n')));
+        QCOMPARE(left, before.at(i));
     }
 }
 

@@ -124,6 +124,8 @@ void TestPackage::dependencies_data()
                                          << "fonts-ipafont-mincho";
     QTest::newRow("PDF opener") << "Depends"
                                 << "xdg-utils";
+    QTest::newRow("the library's SQLite driver") << "Depends"
+                                                 << "libqt6sql6-sqlite";
     QTest::newRow("Japanese input under fcitx5") << "Suggests"
                                                  << "fcitx5-frontend-qt6";
 }

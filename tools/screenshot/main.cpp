@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window offscreen, one PNG per tab and one of a search, each in a
 // state a user would reach, so the program can be looked at without a display.
+#include "CDlgTabJibun.h"
 #include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
+#include "CatalogueData.h"
 #include "CategoryPage.h"
 #include "CheckGroup.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
 #include "DraftText.h"
+#include "Library.h"
 #include "ManuscriptView.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
@@ -21,6 +24,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -46,6 +50,31 @@ void Prepare(Ctavoru_2Dlg& window, int tab)
         break;
     case 3:
         byCategory->Choose(14);
+        break;
+    case 4:
+        // A teacher's own samples, newest first, and a star on the first tab.
+        if (auto* own = qobject_cast<CDlgTabJibun*>(page)) {
+            Library* library = window.UserLibrary();
+            library->SetStarred(
+                CatalogueData::ForFolder(QStringLiteral("koumoku1")).records.first().pdfName, true);
+            library->AddSample(
+                QStringLiteral("生徒会での調整力"),
+                QStringLiteral("　本生徒は、生徒会副会長として各委員会の意見を丁寧に聞き取り、"
+                               "年間行事の日程を調整しました。○○件の要望を一覧に整理し、"
+                               "関係する教員と生徒の双方が納得できる案をまとめた姿勢は、"
+                               "周囲から厚い信頼を得ています。"),
+                QStringLiteral("生徒会 調整力"));
+            const std::optional<qint64> newest = library->AddSample(
+                QStringLiteral("理科の探究活動"),
+                QStringLiteral("　本生徒は、校内の池の水質を一年間にわたり毎週測定し、"
+                               "季節による変化をグラフにまとめました。"
+                               "測定の誤差を減らすために手順書を自ら改め、"
+                               "後輩にも引き継げる形で記録を残しています。"),
+                QStringLiteral("理科 探究"));
+            if (newest)
+                library->SetStarred(QStringLiteral("own:%1").arg(*newest), true);
+            own->Choose(CDlgTabJibun::Registered);
+        }
         break;
     default:
         break;
@@ -82,7 +111,10 @@ int main(int argc, char* argv[])
     // The documents the pictured program finds, as an installed one does; without them
     // the numbered tabs would head every sample with its missing PDF's name.
     const QString documents = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    Ctavoru_2Dlg window;
+    // The pictured library lives and dies with this run, never the user's.
+    QTemporaryDir data;
+    const QString library = data.filePath(QStringLiteral("library.sqlite"));
+    Ctavoru_2Dlg window(nullptr, library);
     if (!documents.isEmpty())
         window.Documents().SetDocumentFolder(documents);
     window.show();
@@ -127,7 +159,8 @@ int main(int argc, char* argv[])
 
     // A search on a fresh window: the first tab lists the samples holding the word,
     // with the hits marked, and the tabs that hold none are dimmed.
-    Ctavoru_2Dlg searching;
+    QTemporaryDir emptyData;
+    Ctavoru_2Dlg searching(nullptr, emptyData.filePath(QStringLiteral("library.sqlite")));
     if (!documents.isEmpty())
         searching.Documents().SetDocumentFolder(documents);
     searching.show();

@@ -98,6 +98,7 @@ QList<CategoryCaptions::Category> CategoryCaptions::Categories(const QString& fo
                 lines << Category{JikoFacultyTable::faculties().at(i).name};
         }
         break;
+    case PageIdentity::Selector::Own:
     case PageIdentity::Selector::None:
         break;
     }
