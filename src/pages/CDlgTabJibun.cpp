@@ -259,6 +259,11 @@ void CDlgTabJibun::ShowButtons()
     show(false, BottomButton(), m_bottomEdit, m_bottomRemove);
 }
 
+OwnSampleDialog* CDlgTabJibun::OpenDialog() const
+{
+    return m_dialog;
+}
+
 void CDlgTabJibun::Edit(bool top)
 {
     const std::optional<OwnSample> sample = ShownSample(top);
@@ -272,11 +277,9 @@ void CDlgTabJibun::Edit(bool top)
         if (!UserLibrary()->UpdateSample(id, dialog->Title(), dialog->Text(), dialog->Tags()))
             emit Notify(UserLibrary()->LastError());
     });
+    // A guarded pointer, not a slot on destroyed(): the dialog is a child of this page and
+    // may outlive the page's own part of its destruction.
     m_dialog = dialog;
-    connect(dialog, &QObject::destroyed, this, [this, dialog] {
-        if (m_dialog == dialog)
-            m_dialog = nullptr;
-    });
     dialog->open();
 }
 

@@ -5,6 +5,8 @@
 #include "OwnSample.h"
 #include "SamplePage.h"
 
+#include <QPointer>
+
 #include <functional>
 
 class FieldSelector;
@@ -43,7 +45,7 @@ public:
     QPushButton* ExportButton() const { return m_export; }
     QPushButton* ImportButton() const { return m_import; }
     // The dialog 編集… has open, if any.
-    OwnSampleDialog* OpenDialog() const { return m_dialog; }
+    OwnSampleDialog* OpenDialog() const;
 
     void Edit(bool top);
     void Remove(bool top);
@@ -81,7 +83,7 @@ private:
     QPushButton* m_bottomRemove;
     QPushButton* m_export;
     QPushButton* m_import;
-    OwnSampleDialog* m_dialog = nullptr;
+    QPointer<OwnSampleDialog> m_dialog;
     FileChooser m_chooser;
     bool m_collected = false;
     quint64 m_seenSamples = 0; // the library's revisions as last collected
