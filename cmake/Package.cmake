@@ -20,9 +20,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KIRAVELO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beyond the libraries: the interface's Japanese font, the Mincho the desk sets its
-# PDF in (the sample PDFs embed theirs), xdg-open, through which the program hands its
-# PDFs to the desktop's viewer, and Qt's SQLite driver (a plugin, which dpkg-shlibdeps
-# cannot see) for the user's library.
+# PDFs, prints and 原稿用紙 view in (the sample PDFs embed theirs), xdg-open, through which
+# the program hands its PDFs to the desktop's viewer, and Qt's SQLite driver (a plugin,
+# which dpkg-shlibdeps cannot see) for the user's library.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-ipafont-gothic, fonts-ipafont-mincho, xdg-utils, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "evince | pdf-viewer")

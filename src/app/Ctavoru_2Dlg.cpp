@@ -93,6 +93,9 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     connect(m_desk, &WritingDesk::SaveFailed, this, [this](const QString& reason) {
         m_notice->ShowNotice(QStringLiteral("保存できませんでした：") + reason);
     });
+    connect(m_desk, &WritingDesk::PrintFailed, this, [this](const QString& reason) {
+        m_notice->ShowNotice(QStringLiteral("印刷できませんでした：") + reason);
+    });
 
     connect(m_tabs, &QTabBar::currentChanged, this, &Ctavoru_2Dlg::ShowSelectedPage);
     ShowSelectedPage();

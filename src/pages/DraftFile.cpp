@@ -28,6 +28,15 @@ void DraftFile::AddFormat(Format format)
     m_formats.append(std::move(format));
 }
 
+void DraftFile::SetRender(const QString& suffix,
+                          std::function<QByteArray(const QString&, QString*)> render)
+{
+    for (Format& format : m_formats) {
+        if (format.suffix == suffix)
+            format.render = render;
+    }
+}
+
 std::optional<DraftFile::Target> DraftFile::Choose(QWidget* parent) const
 {
     const Choice choice = m_chooser(parent);

@@ -51,6 +51,10 @@ public:
     DraftFile();
 
     void AddFormat(Format format);
+    // Makes the files of the format with `suffix` another way (the desk's PDF follows
+    // the grid chosen).
+    void SetRender(const QString& suffix,
+                   std::function<QByteArray(const QString&, QString*)> render);
     const QList<Format>& Formats() const { return m_formats; }
     // Tests answer in the dialog's place.
     void SetChooser(Chooser chooser) { m_chooser = std::move(chooser); }

@@ -3,8 +3,13 @@
 #pragma once
 
 #include "DraftFile.h"
+#include "DraftPrinter.h"
+#include "ManuscriptGrid.h"
+#include "ManuscriptView.h"
 #include "PageLayout.h"
 
+#include <QPointer>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
@@ -41,6 +46,22 @@ public:
     // The file choice and the formats written; others add formats here.
     DraftFile& File() { return m_file; }
 
+    // Asks for a form's own grid, columns × lines, starting from `initial`; nothing
+    // when the user cancels. Tests answer in the dialog's place.
+    using GridAsker = std::function<std::optional<QSize>(QWidget* parent, QSize initial)>;
+    void SetGridAsker(GridAsker asker) { m_askGrid = std::move(asker); }
+    void SetPrintAsker(DraftPrinter::Ask asker) { m_askPrint = std::move(asker); }
+    // The 原稿用紙 chosen in the limit chooser, if one is.
+    std::optional<ManuscriptGrid::Form> Grid() const;
+    // 原稿用紙で見る: the draft on the chosen grid (or 20 × 20) in a window of its own.
+    ManuscriptView* ShowGrid();
+    ManuscriptView* GridView() const { return m_view; }
+    // 印刷…: through the print dialog, on the grid when one is chosen; false when
+    // cancelled or failed (PrintFailed says why).
+    bool Print();
+    QAction* GridAction() const { return m_showGrid; }
+    QAction* PrintAction() const { return m_print; }
+
     // Adds a command to 「その他 ▾」, below those there. Its text is what a screen
     // reader says; its shortcut works wherever the desk is shown.
     void AddMoreAction(QAction* action);
@@ -59,12 +80,16 @@ public:
 
 signals:
     void SaveFailed(const QString& reason);
+    void PrintFailed(const QString& reason);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void LimitChosen(int index);
     void Refresh();
+    // What a PDF or a print of `text` says at its foot.
+    QString Foot(const QString& text) const;
     void SelectNextMark();
     void Copy();
     void Clear();
@@ -80,6 +105,14 @@ private:
     QPushButton* m_save;
     MenuButton* m_more;
     QAction* m_clear;
+    QAction* m_showGrid;
+    QAction* m_print;
+    QPointer<ManuscriptView> m_view; // a window of the main window's, which may go first
+    GridAsker m_askGrid;
+    DraftPrinter::Ask m_askPrint = DraftPrinter::AskWithDialog;
+    ManuscriptGrid::Memo m_memo;
+    int m_chosen = 0;        // the chooser's entry before 字数×行数を指定…
+    QSize m_ownGrid{20, 20}; // the last grid of the form's own, for the session
     QTimer m_message;
     DraftFile m_file;
     // What was last copied or saved: "unsaved" is a difference from it, whatever

@@ -8,22 +8,40 @@
 
 #include <QPainter>
 
-QByteArray DraftSheet::Pdf(const QString& text, const QString& foot, QString* error)
+namespace {
+
+void Compose(PdfComposer& composer, const QString& text)
 {
-    // Qt would set the text in whatever face it finds instead, unnoticed.
-    if (const QString missing = PdfComposer::MissingFonts(); !missing.isEmpty()) {
-        *error = QStringLiteral("PDFに使う書体（%1）がありません。fonts-ipafont-mincho と "
-                                "fonts-ipafont-gothic を入れてください。")
-                     .arg(missing);
-        return {};
-    }
-    PdfComposer composer = SheetStyle::Composer();
     composer.SetCreator(ProgramName::Shown());
     const PdfComposer::TextStyle body = SheetStyle::Body();
     for (const QString& paragraph : text.split(u'\n'))
         composer.Paragraph(paragraph, body);
-    const auto furniture = [foot](QPainter& painter, int page, int count) {
+}
+
+PdfComposer::PageFurniture Foot(const QString& foot)
+{
+    return [foot](QPainter& painter, int page, int count) {
         SheetStyle::DrawFoot(painter, foot, page, count);
     };
-    return composer.Render(QStringLiteral("下書き"), furniture, error);
+}
+
+} // namespace
+
+QByteArray DraftSheet::Pdf(const QString& text, const QString& foot, QString* error)
+{
+    if (!PdfComposer::FontsPresent(error))
+        return {};
+    PdfComposer composer = SheetStyle::Composer();
+    Compose(composer, text);
+    return composer.Render(QStringLiteral("下書き"), Foot(foot), error);
+}
+
+bool DraftSheet::Print(const QString& text, const QString& foot, QPagedPaintDevice& device,
+                       QString* error)
+{
+    if (!PdfComposer::FontsPresent(error))
+        return false;
+    PdfComposer composer = SheetStyle::Composer();
+    Compose(composer, text);
+    return composer.Print(device, Foot(foot), error);
 }

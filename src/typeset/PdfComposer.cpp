@@ -269,17 +269,28 @@ void PdfComposer::SetCreator(const QString& creator)
 QByteArray PdfComposer::Render(const QString& title, const PageFurniture& furniture, QString* error)
 {
     m_writer->setTitle(title);
-    QPainter painter;
-    if (!painter.begin(m_writer.get())) {
-        *error = QStringLiteral("cannot start the PDF writer");
+    if (!Print(*m_writer, furniture, error))
         return {};
+    return m_buffer.data();
+}
+
+bool PdfComposer::Print(QPagedPaintDevice& device, const PageFurniture& furniture, QString* error)
+{
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        *error = QStringLiteral("cannot start the PDF writer");
+        return false;
     }
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
+    // The layout is in the writer's units; another device (a printer) scales it.
+    if (&device != m_writer.get())
+        painter.scale(qreal(device.logicalDpiX()) / Resolution,
+                      qreal(device.logicalDpiY()) / Resolution);
     const int pages = m_page + 1;
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
-            m_writer->newPage();
+            device.newPage();
         for (const Item& item : m_items) {
             if (item.page != page)
                 continue;
@@ -322,9 +333,9 @@ QByteArray PdfComposer::Render(const QString& title, const PageFurniture& furnit
     }
     if (!painter.end()) {
         *error = QStringLiteral("the PDF writer failed");
-        return {};
+        return false;
     }
-    return m_buffer.data();
+    return true;
 }
 
 void PdfComposer::DrawText(QPainter& painter, const QRectF& rect, int flags, const QString& text,
@@ -348,6 +359,18 @@ QFont PdfComposer::Mincho(qreal points)
 QFont PdfComposer::Gothic(qreal points)
 {
     return Face(GothicFamily, points);
+}
+
+bool PdfComposer::FontsPresent(QString* error)
+{
+    // Qt would set the text in whatever face it finds instead, unnoticed.
+    if (const QString missing = MissingFonts(); !missing.isEmpty()) {
+        *error = QStringLiteral("PDFに使う書体（%1）がありません。fonts-ipafont-mincho と "
+                                "fonts-ipafont-gothic を入れてください。")
+                     .arg(missing);
+        return false;
+    }
+    return true;
 }
 
 QString PdfComposer::MissingFonts()

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPdfWriter;
 class QTextLayout;
@@ -75,6 +76,8 @@ public:
 
     // The laid-out pages as a PDF, or nothing with the reason in `error`.
     QByteArray Render(const QString& title, const PageFurniture& furniture, QString* error);
+    // Paints the laid-out pages on another device, a printer, at its own resolution.
+    bool Print(QPagedPaintDevice& device, const PageFurniture& furniture, QString* error);
     // Writes the laid-out pages to `path`; `error` gets the reason on failure.
     bool Write(const QString& path, const QString& title, const PageFurniture& furniture,
                QString* error);
@@ -88,6 +91,8 @@ public:
     static QFont Mincho(qreal points);
     static QFont Gothic(qreal points);
     static QString MissingFonts();
+    // False, with what to install in `error`, when a face the desk's pages need is missing.
+    static bool FontsPresent(QString* error);
 
 private:
     struct Item

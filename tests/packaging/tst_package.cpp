@@ -115,6 +115,8 @@ void TestPackage::dependencies_data()
                                 << "libqt6widgets6";
     QTest::newRow("C++ runtime") << "Depends"
                                  << "libstdc++6";
+    QTest::newRow("printing") << "Depends"
+                              << "libqt6printsupport6";
     // Declared by the build: what the program needs beyond its libraries.
     QTest::newRow("interface font") << "Depends"
                                     << "fonts-ipafont-gothic";

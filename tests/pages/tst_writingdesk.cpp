@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DraftEdit.h"
 #include "ExternalTool.h"
+#include "GridSizeDialog.h"
 #include "Highlight.h"
+#include "ManuscriptView.h"
 #include "Typing.h"
 #include "WritingDesk.h"
 
@@ -11,15 +13,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +39,10 @@ private slots:
     void addJoinsAndSelectsFirstMark();
     void limitStatus_data();
     void limitStatus();
+    void gridStatusViewAndPdf_data();
+    void gridStatusViewAndPdf();
+    void ownGridOutOfBoundsRefused_data();
+    void ownGridOutOfBoundsRefused();
     void nextMarkInOrderAndWraps();
     void undoRedo_data();
     void undoRedo();
@@ -49,6 +58,7 @@ private slots:
     void missingPdfFontIsReported();
 
 private:
+    void CheckStatus(const QString& text, const QString& status, bool red, int tintFrom) const;
     QString Selected() const { return m_desk->Draft()->textCursor().selectedText(); }
 
     WritingDesk* m_desk = nullptr;
@@ -135,6 +145,12 @@ void TestWritingDesk::limitStatus()
     m_desk->Add(text);
     QComboBox* chooser = m_desk->LimitChooser();
     chooser->setCurrentIndex(chooser->findData(limit));
+    CheckStatus(text, status, red, tintFrom);
+}
+
+void TestWritingDesk::CheckStatus(const QString& text, const QString& status, bool red,
+                                  int tintFrom) const
+{
     QCOMPARE(m_desk->CountLabel()->text(), status);
     QCOMPARE(m_desk->CountLabel()->accessibleName(), QStringLiteral("下書きの字数 ") + status);
     const QColor ink = m_desk->CountLabel()->palette().color(QPalette::WindowText);
@@ -147,6 +163,141 @@ void TestWritingDesk::limitStatus()
         }
     }
     QCOMPARE(tinted, tintFrom);
+}
+
+void TestWritingDesk::gridStatusViewAndPdf_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("entry"); // in the limit chooser
+    QTest::addColumn<QSize>("own"); // answered to 字数×行数を指定…; invalid: cancelled
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<int>("tintFrom");
+    QTest::addColumn<int>("sheets"); // in the grid view
+    const QString sheet = QStringLiteral("400字詰め（20字×20行）");
+    const auto lines = [](int count, const QString& line) {
+        return QStringList(count, line).join(u'\n');
+    };
+    QTest::newRow("indented paragraphs, 2 lines left")
+        << lines(18, QStringLiteral("\u3000九字で書いた段落。")) << sheet << QSize()
+        << QStringLiteral("180 字 ／ 18 行（20 行中、残り 2 行）") << -1 << 1;
+    QTest::newRow("46 字 need 23 lines")
+        << lines(23, QStringLiteral("二字")) << sheet << QSize()
+        << QStringLiteral("46 字 ／ 23 行（20 行中、3 行超過）") << 60 << 2;
+    QTest::newRow("hung 。 keep 210 字 in 200 squares")
+        << QString(20, u'字').append(u'。').repeated(10) << QStringLiteral("200字詰め（20字×10行）")
+        << QSize() << QStringLiteral("210 字 ／ 10 行（10 行中、残り 0 行）") << -1 << 1;
+    QTest::newRow("two sheets") << lines(41, QStringLiteral("行"))
+                                << QStringLiteral("400字詰め 2枚（20字×40行）") << QSize()
+                                << QStringLiteral("41 字 ／ 41 行（40 行中、1 行超過）") << 80 << 3;
+    QTest::newRow("a form's own grid")
+        << QString(201, u'字') << QStringLiteral("字数×行数を指定…") << QSize(40, 5)
+        << QStringLiteral("201 字 ／ 6 行（5 行中、1 行超過）") << 200 << 2;
+    QTest::newRow("own grid cancelled: no limit, the view on 20 × 20")
+        << QStringLiteral("五字の下書") << QStringLiteral("字数×行数を指定…") << QSize()
+        << QStringLiteral("5 字") << -1 << 1;
+}
+
+void TestWritingDesk::gridStatusViewAndPdf()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, entry);
+    QFETCH(QSize, own);
+    QFETCH(QString, status);
+    QFETCH(int, tintFrom);
+    m_desk->SetGridAsker([own](QWidget*, QSize) -> std::optional<QSize> {
+        return own.isValid() ? std::optional(own) : std::nullopt;
+    });
+    m_desk->Add(text);
+    QComboBox* chooser = m_desk->LimitChooser();
+    chooser->setCurrentIndex(chooser->findText(entry));
+    CheckStatus(text, status, tintFrom >= 0, tintFrom);
+    if (own.isValid()) // kept in the chooser for the session
+        QCOMPARE(chooser->currentText(),
+                 QStringLiteral("%1字×%2行").arg(own.width()).arg(own.height()));
+    else if (entry.endsWith(u'…'))
+        QCOMPARE(chooser->currentIndex(), 0);
+
+    // The view, from 「その他 ▾」, lays the draft out as the count does and follows it.
+    m_desk->GridAction()->trigger();
+    ManuscriptView* view = m_desk->GridView();
+    QVERIFY(view && view->isVisible() && view->isWindow());
+    QFETCH(int, sheets);
+    QCOMPARE(view->Sheet().Sheets(), sheets);
+    const int used = view->Sheet().Lines();
+    if (status.contains(u'行'))
+        QCOMPARE(view->Status(), status);
+    QTest::keyClick(m_desk->Draft(), Qt::Key_Return);
+    Type(m_desk->Draft(), QStringLiteral("あ"));
+    QTRY_COMPARE(view->Sheet().Lines(), used + 1);
+    m_desk->Draft()->undo();
+    m_desk->Draft()->undo();
+
+    // Saved as PDF and printed (Ctrl+P, to a file): on the grid, every character of the
+    // draft and nothing else but each sheet's foot.
+    if (!ExternalTool::Installed(QStringLiteral("pdftotext")))
+        QSKIP("pdftotext is not installed");
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("下書き.pdf"));
+    const QString printed = folder.filePath(QStringLiteral("印刷.pdf"));
+    m_desk->File().SetChooser([saved](QWidget*) { return saved; });
+    QVERIFY(m_desk->Save());
+    m_desk->SetPrintAsker([printed](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    QTest::keyClick(m_desk->Draft(), Qt::Key_P, Qt::ControlModifier);
+    QTRY_VERIFY(QFile::exists(printed));
+    const auto visible = [](QString value) {
+        value.removeIf([](QChar c) { return c.isSpace(); });
+        return value;
+    };
+    for (const QString& path : {saved, printed}) {
+        const ExternalTool run = ExternalTool::Run(
+            QStringLiteral("pdftotext"),
+            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+        QString extracted = visible(run.output).remove(visible(status));
+        for (int page = 1; page <= sheets && status.contains(u'行'); ++page)
+            extracted.remove(QStringLiteral("%1/%2").arg(page).arg(sheets));
+        QCOMPARE(extracted, visible(text));
+    }
+}
+
+void TestWritingDesk::ownGridOutOfBoundsRefused_data()
+{
+    QTest::addColumn<QString>("columns");
+    QTest::addColumn<QString>("lines");
+    QTest::addColumn<QSize>("chosen"); // invalid: OK waits
+    QTest::newRow("the largest") << "50"
+                                 << "100" << QSize(50, 100);
+    QTest::newRow("the smallest") << "10"
+                                  << "1" << QSize(10, 1);
+    QTest::newRow("51 squares: the 1 is refused, 5 is too few") << "51"
+                                                                << "20" << QSize();
+    QTest::newRow("9 squares are too few") << "9"
+                                           << "20" << QSize();
+    QTest::newRow("no lines: the 0 is refused") << "20"
+                                                << "0" << QSize(20, 20);
+    QTest::newRow("101 lines: the last 1 is refused") << "20"
+                                                      << "101" << QSize(20, 10);
+}
+
+void TestWritingDesk::ownGridOutOfBoundsRefused()
+{
+    QFETCH(QString, columns);
+    QFETCH(QString, lines);
+    QFETCH(QSize, chosen);
+    GridSizeDialog dialog(QSize(20, 20));
+    dialog.show();
+    for (auto [box, typed] :
+         {std::pair{dialog.ColumnsBox(), columns}, std::pair{dialog.LinesBox(), lines}}) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, typed);
+    }
+    QCOMPARE(dialog.Buttons()->button(QDialogButtonBox::Ok)->isEnabled(), chosen.isValid());
+    if (chosen.isValid())
+        QCOMPARE(dialog.Chosen(), chosen);
 }
 
 void TestWritingDesk::nextMarkInOrderAndWraps()

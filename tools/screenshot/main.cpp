@@ -12,6 +12,7 @@
 #include "Ctavoru_2Dlg.h"
 #include "DraftText.h"
 #include "Library.h"
+#include "ManuscriptView.h"
 #include "SamplePage.h"
 #include "SlotDraftControls.h"
 #include "WritingDesk.h"
@@ -137,6 +138,24 @@ int main(int argc, char* argv[])
         return 1;
     }
     out << desk << '\n';
+
+    // The gathered draft on a 400字詰め sheet: the desk counting lines, and the view
+    // that "原稿用紙で見る" opens beside the window.
+    QComboBox* chooser = window.Desk()->LimitChooser();
+    chooser->setCurrentIndex(chooser->findText(ManuscriptGrid::Forms().first().Label()));
+    ManuscriptView* grid = window.Desk()->ShowGrid();
+    QApplication::processEvents();
+    for (const auto& [name, widget] :
+         {std::pair{QStringLiteral("desk-grid.png"), static_cast<QWidget*>(&window)},
+          std::pair{QStringLiteral("grid.png"), static_cast<QWidget*>(grid)}}) {
+        const QString file = QDir(folder).filePath(name);
+        if (!widget->grab().save(file)) {
+            QTextStream(stderr) << "screenshot: cannot write " << file << '\n';
+            return 1;
+        }
+        out << file << '\n';
+    }
+    grid->close();
 
     // A search on a fresh window: the first tab lists the samples holding the word,
     // with the hits marked, and the tabs that hold none are dimmed.
