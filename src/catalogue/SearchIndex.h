@@ -25,7 +25,16 @@ public:
     // of `listing` that match, or with no listing (nothing selected) every record of
     // the catalogue that matches. An empty query leaves the listing as it is.
     QList<int> Narrow(const std::optional<QList<int>>& listing, const SearchQuery& query) const;
+    // The same for a typing session: when the query narrows the previous one over the
+    // same listing, only the previous matches are compared, each word from where the
+    // earlier word it holds was first found. The memory goes with the index, which a
+    // changed catalogue replaces.
+    QList<int> Follow(const std::optional<QList<int>>& listing, const SearchQuery& query);
 
 private:
     QStringList m_texts;
+    std::optional<QList<int>> m_lastListing;
+    SearchQuery m_lastQuery;
+    QList<int> m_lastMatches;
+    QList<qsizetype> m_lastFound; // per match, per word: where it first occurs
 };

@@ -30,6 +30,15 @@ SearchQuery::SearchQuery(const QString& typed) : m_typed(typed)
                      [](const QString& a, const QString& b) { return a.size() > b.size(); });
 }
 
+bool SearchQuery::Narrows(const SearchQuery& earlier) const
+{
+    return std::all_of(
+        earlier.m_words.cbegin(), earlier.m_words.cend(), [this](const QString& old) {
+            return std::any_of(m_words.cbegin(), m_words.cend(),
+                               [&old](const QString& word) { return word.contains(old); });
+        });
+}
+
 bool SearchQuery::Matches(const QString& normalisedText) const
 {
     return std::all_of(m_words.cbegin(), m_words.cend(), [&normalisedText](const QString& word) {

@@ -34,6 +34,9 @@ public:
     // active: "selection　「typed」", or "「typed」を含む文例" where the selection has no
     // caption of its own (nothing chosen, or ticks); the selection's alone without words.
     QString Caption(const QString& selectionCaption) const;
+    // Whether every text this query matches is matched by `earlier` too: each of its
+    // words lies within one of this query's (characters added, or words).
+    bool Narrows(const SearchQuery& earlier) const;
     // Whether a text already normalised by SearchText holds every word.
     bool Matches(const QString& normalisedText) const;
     // Where the words occur in `text` (not normalised), in order, overlaps merged.

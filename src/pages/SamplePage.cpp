@@ -147,7 +147,7 @@ void SamplePage::Refresh()
     }
     if (!m_searchIndex)
         m_searchIndex.emplace(m_catalogue);
-    ListRecords(m_searchIndex->Narrow(selected, m_query));
+    ListRecords(m_searchIndex->Follow(selected, m_query));
 }
 
 void SamplePage::SetQuery(const SearchQuery& query)

@@ -86,6 +86,12 @@ void TestLibraryWindow::throughTheWindow()
         QCOMPARE(page->Matches().count(), 1);
         window->SearchField()->setText(QStringLiteral("後輩"));
         QCOMPARE(page->Matches().count(), 1);
+        // A sample kept while searching is found, then again as the word grows.
+        register_(QStringLiteral("後輩を励ました。"), QString());
+        QCOMPARE(page->Matches().count(), 2);
+        window->SearchField()->setText(QStringLiteral("後輩を"));
+        QCOMPARE(page->Matches().count(), 2);
+        window->UserLibrary()->RemoveSample(page->ShownSample(true)->id);
         window->SearchField()->setText(QStringLiteral("存在しない語"));
         QCOMPARE(page->Matches().count(), 0);
         window->SearchField()->clear();

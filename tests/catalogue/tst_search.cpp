@@ -175,6 +175,8 @@ void TestSearch::narrow_data()
     QTest::newRow("selection of nothing stays empty")
         << true << QList<int>{} << u"探究"_qs << QList<int>{};
     QTest::newRow("two words") << false << QList<int>{} << u"探究 リーダー"_qs << QList<int>{2};
+    QTest::newRow("a word within a longer one")
+        << false << QList<int>{} << u"ーダー 探究し ー"_qs << QList<int>{2};
     QTest::newRow("no match") << false << QList<int>{} << u"ボランティア"_qs << QList<int>{};
     QTest::newRow("index outside the catalogue ignored")
         << true << QList<int>{2, 9, -1} << u"探究"_qs << QList<int>{2};
@@ -194,6 +196,12 @@ void TestSearch::narrow()
     const std::optional<QList<int>> selection =
         selected ? std::optional<QList<int>>(listing) : std::nullopt;
     QTEST(index.Narrow(selection, SearchQuery(query)), "listed");
+    // Typed on from a shorter, a wider or an unrelated query: the same answer.
+    for (const QString& before : {query.left(query.size() - 1), u"探"_qs, u"究し"_qs, u"ー"_qs}) {
+        SearchIndex typing = index;
+        typing.Follow(selection, SearchQuery(before));
+        QTEST(typing.Follow(selection, SearchQuery(query)), "listed");
+    }
 }
 
 QTEST_APPLESS_MAIN(TestSearch)
