@@ -299,6 +299,19 @@ bool Library::Exec(const QString& statement)
     return false;
 }
 
+bool Library::Exec(QSqlQuery& query, const QString& statement,
+                   std::initializer_list<QVariant> values)
+{
+    if (query.prepare(statement)) {
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        if (query.exec())
+            return true;
+    }
+    m_lastError = Why(query.lastError());
+    return false;
+}
+
 void Library::Refuse(const QString& reason)
 {
     m_lastError = reason;
@@ -411,18 +424,12 @@ bool Library::SetStarred(const QString& record, bool starred)
         return false;
     const bool kept = Change([&] {
         QSqlQuery query(m_db);
-        if (starred) {
-            query.prepare(
-                QStringLiteral("INSERT OR IGNORE INTO stars (record, kept) VALUES (?, ?)"));
-            query.addBindValue(record);
-            query.addBindValue(QDateTime::currentMSecsSinceEpoch());
-        } else {
-            query.prepare(QStringLiteral("DELETE FROM stars WHERE record = ?"));
-            query.addBindValue(record);
-        }
-        if (!query.exec())
-            m_lastError = Why(query.lastError());
-        return query.isActive();
+        if (starred)
+            return Exec(query,
+                        QStringLiteral("INSERT OR IGNORE INTO stars (record, kept) VALUES (?, ?)"),
+                        {QVariant(record), QVariant(QDateTime::currentMSecsSinceEpoch())});
+        return Exec(query, QStringLiteral("DELETE FROM stars WHERE record = ?"),
+                    {QVariant(record)});
     });
     if (!kept)
         return false;
@@ -451,16 +458,13 @@ std::optional<qint64> Library::AddSample(const QString& title, const QString& te
     }
     const bool kept = Change([&] {
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral(
-            "INSERT INTO samples (title, text, tags, created, updated) VALUES (?, ?, ?, ?, ?)"));
-        for (const QVariant& value : {Text(sample.title), Text(sample.text), Text(sample.tags),
-                                      QVariant(sample.created.toMSecsSinceEpoch()),
-                                      QVariant(sample.updated.toMSecsSinceEpoch())})
-            query.addBindValue(value);
-        if (!query.exec()) {
-            m_lastError = Why(query.lastError());
+        if (!Exec(query,
+                  QStringLiteral("INSERT INTO samples (title, text, tags, created, updated) "
+                                 "VALUES (?, ?, ?, ?, ?)"),
+                  {Text(sample.title), Text(sample.text), Text(sample.tags),
+                   QVariant(sample.created.toMSecsSinceEpoch()),
+                   QVariant(sample.updated.toMSecsSinceEpoch())}))
             return false;
-        }
         sample.id = query.lastInsertId().toLongLong();
         return true;
     });
@@ -493,16 +497,12 @@ bool Library::UpdateSample(qint64 id, const QString& title, const QString& text,
     }
     const bool kept = Change([&] {
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral(
-            "UPDATE samples SET title = ?, text = ?, tags = ?, updated = ? WHERE id = ?"));
-        for (const QVariant& value : {Text(sample.title), Text(sample.text), Text(sample.tags),
-                                      QVariant(sample.updated.toMSecsSinceEpoch()), QVariant(id)})
-            query.addBindValue(value);
-        if (!query.exec()) {
-            m_lastError = Why(query.lastError());
-            return false;
-        }
-        return true;
+        return Exec(
+            query,
+            QStringLiteral(
+                "UPDATE samples SET title = ?, text = ?, tags = ?, updated = ? WHERE id = ?"),
+            {Text(sample.title), Text(sample.text), Text(sample.tags),
+             QVariant(sample.updated.toMSecsSinceEpoch()), QVariant(id)});
     });
     if (!kept)
         return false;
@@ -517,13 +517,7 @@ bool Library::RemoveSample(qint64 id)
 {
     const bool kept = Change([&] {
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("DELETE FROM samples WHERE id = ?"));
-        query.addBindValue(id);
-        if (!query.exec()) {
-            m_lastError = Why(query.lastError());
-            return false;
-        }
-        return true;
+        return Exec(query, QStringLiteral("DELETE FROM samples WHERE id = ?"), {QVariant(id)});
     });
     if (!kept)
         return false;
@@ -537,19 +531,13 @@ bool Library::RestoreSample(const OwnSample& sample)
 {
     const bool kept = Change([&] {
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral("INSERT OR REPLACE INTO samples "
-                                     "(id, title, text, tags, created, updated) "
-                                     "VALUES (?, ?, ?, ?, ?, ?)"));
-        for (const QVariant& value :
-             {QVariant(sample.id), Text(sample.title), Text(sample.text), Text(sample.tags),
-              QVariant(sample.created.toMSecsSinceEpoch()),
-              QVariant(sample.updated.toMSecsSinceEpoch())})
-            query.addBindValue(value);
-        if (!query.exec()) {
-            m_lastError = Why(query.lastError());
-            return false;
-        }
-        return true;
+        return Exec(query,
+                    QStringLiteral("INSERT OR REPLACE INTO samples "
+                                   "(id, title, text, tags, created, updated) "
+                                   "VALUES (?, ?, ?, ?, ?, ?)"),
+                    {QVariant(sample.id), Text(sample.title), Text(sample.text), Text(sample.tags),
+                     QVariant(sample.created.toMSecsSinceEpoch()),
+                     QVariant(sample.updated.toMSecsSinceEpoch())});
     });
     if (!kept)
         return false;
@@ -571,16 +559,11 @@ bool Library::KeepDraft(const QString& name, const QString& text, int limit)
     }
     const bool kept = Change([&] {
         QSqlQuery query(m_db);
-        query.prepare(QStringLiteral(
-            "INSERT OR REPLACE INTO drafts (name, text, draft_limit, kept) VALUES (?, ?, ?, ?)"));
-        for (const QVariant& value : {Text(draft.name), Text(draft.text), QVariant(draft.limit),
-                                      QVariant(draft.kept.toMSecsSinceEpoch())})
-            query.addBindValue(value);
-        if (!query.exec()) {
-            m_lastError = Why(query.lastError());
-            return false;
-        }
-        return true;
+        return Exec(query,
+                    QStringLiteral("INSERT OR REPLACE INTO drafts (name, text, draft_limit, kept) "
+                                   "VALUES (?, ?, ?, ?)"),
+                    {Text(draft.name), Text(draft.text), QVariant(draft.limit),
+                     QVariant(draft.kept.toMSecsSinceEpoch())});
     });
     if (!kept)
         return false;

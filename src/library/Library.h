@@ -10,9 +10,13 @@
 #include <QSet>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
+
+class QSqlQuery;
 
 // What the user keeps between runs: stars by record name, their own samples and
 // their kept drafts, in one SQLite file. Nothing is written until the user keeps
@@ -91,6 +95,9 @@ private:
     bool Change(const std::function<bool()>& statements);
     bool Migrate(int from);
     bool Exec(const QString& statement);
+    // Prepares `statement` on `query`, binds `values` in order and runs it; a fault is kept
+    // as the last error.
+    bool Exec(QSqlQuery& query, const QString& statement, std::initializer_list<QVariant> values);
     void Refuse(const QString& reason);
     QString Broken(const QString& why) const;
 

@@ -91,6 +91,8 @@ private:
     // Chooses `field` the way a user does: its faculty's label, then its menu item.
     void Choose(int field, bool viaArrow = false);
     void VerifyShows(int top, int bottom);
+    // Puts a page listing `records` (kept alive by the caller) in place of the window's.
+    void ShowPageOf(const QList<SampleRecord>& records);
     void Wheel(int delta);
 
     CDlgTabKomoku1* m_page = nullptr;
@@ -155,6 +157,16 @@ void TestKomoku1Page::Choose(int field, bool viaArrow)
     QVERIFY(chosen);
     chosen->trigger();
     menu->close();
+}
+
+void TestKomoku1Page::ShowPageOf(const QList<SampleRecord>& records)
+{
+    m_records = &records;
+    delete m_page;
+    m_page = new CDlgTabKomoku1(nullptr, records);
+    m_page->SetDocumentOpener(&m_opener);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page));
 }
 
 void TestKomoku1Page::VerifyShows(int top, int bottom)
@@ -245,12 +257,7 @@ void TestKomoku1Page::emptyFieldsDisableEverything()
     QFETCH(int, field);
     // Every field of the catalogue has samples: a page whose records all stand under the first.
     const QList<SampleRecord> records = FiledUnderFirstField(3);
-    m_records = &records;
-    delete m_page;
-    m_page = new CDlgTabKomoku1(nullptr, records);
-    m_page->SetDocumentOpener(&m_opener);
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    ShowPageOf(records);
     Choose(0); // something to leave behind first
     m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     Choose(field);
@@ -309,12 +316,7 @@ void TestKomoku1Page::keysOnThePager()
     QFETCH(int, key);
     QFETCH(int, expected);
     const QList<SampleRecord> records = FiledUnderFirstField(3);
-    m_records = &records;
-    delete m_page;
-    m_page = new CDlgTabKomoku1(nullptr, records);
-    m_page->SetDocumentOpener(&m_opener);
-    m_page->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_page));
+    ShowPageOf(records);
     m_page->Choose(field);
     if (start > 0)
         m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
