@@ -33,6 +33,9 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
+    // The program's font, not only the window's: a widget made before it joins the window
+    // (and any dialog) would load the platform's default face, and its fallbacks, too.
+    QApplication::setFont(UiFonts::Dialog());
     setFont(UiFonts::Dialog());
     setFixedSize(ClientSize);
 
@@ -74,14 +77,20 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     m_search->setObjectName(QStringLiteral("search"));
     m_search->setPlaceholderText(searchName);
     m_search->setAccessibleName(searchName);
-    m_search->setClearButtonEnabled(true);
-    // Qt's clear button has a picture and no words of its own.
-    for (QToolButton* clear : m_search->findChildren<QToolButton*>())
-        clear->setAccessibleName(QStringLiteral("検索欄を空にする"));
     constexpr int SearchGap = 4;
     const int searchLeft = m_tabs->geometry().right() + 1 + SearchGap;
     m_search->setGeometry(searchLeft, m_tabs->y(), m_guide->x() - SearchGap - searchLeft,
                           ColouredTabBar::TabHeight);
+    // The clear button shows only over typed text, and its picture is a file the style
+    // decodes through the image plugins: it comes with the first character typed.
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& typed) {
+        if (typed.isEmpty() || m_search->isClearButtonEnabled())
+            return;
+        m_search->setClearButtonEnabled(true);
+        // Qt's clear button has a picture and no words of its own.
+        for (QToolButton* clear : m_search->findChildren<QToolButton*>())
+            clear->setAccessibleName(QStringLiteral("検索欄を空にする"));
+    });
     connect(m_search, &QLineEdit::textChanged, this, &Ctavoru_2Dlg::ApplyQuery);
 
     m_notice = new NoticeBar(this);

@@ -18,6 +18,9 @@ public:
     QMenu* Menu() const { return m_menu; }
     void OpenMenu();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QMenu* m_menu;
 };

@@ -92,8 +92,10 @@ void TestSearchWindow::fieldSitsBesideTheTabs()
     QCOMPARE(field.height(), lastTab.height());
     QCOMPARE(Field()->placeholderText(), QStringLiteral("文例を検索"));
     QCOMPARE(Field()->accessibleName(), QStringLiteral("文例を検索"));
-    QVERIFY(Field()->isClearButtonEnabled());
     QVERIFY(Field()->text().isEmpty());
+    Field()->setText(u"探"_qs);
+    QVERIFY(Field()->isClearButtonEnabled());
+    Field()->clear();
 }
 
 void TestSearchWindow::keysInTheField_data()
