@@ -8,6 +8,7 @@
 #include "ColouredTabBar.h"
 #include "DeskLibrary.h"
 #include "DialogUnits.h"
+#include "LeanStyle.h"
 #include "Library.h"
 #include "NoticeBar.h"
 #include "PageFactory.h"
@@ -36,6 +37,7 @@ Ctavoru_2Dlg::Ctavoru_2Dlg(QWidget* parent, const QString& libraryPath)
     // The program's font, not only the window's: a widget made before it joins the window
     // (and any dialog) would load the platform's default face, and its fallbacks, too.
     QApplication::setFont(UiFonts::Dialog());
+    LeanStyle::Install();
     setFont(UiFonts::Dialog());
     setFixedSize(ClientSize);
 

@@ -69,7 +69,9 @@ void ColouredTabBar::paintEvent(QPaintEvent*)
         painter.fillRect(r, PaintedColour(i));
         painter.setPen(Qt::white);
         const QRect text(r.topLeft() + CaptionOffset, r.bottomRight());
-        painter.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, tabText(i));
+        // Through the style, which keeps each caption's layout from one paint to the next.
+        style()->drawItemText(&painter, text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                              palette(), true, tabText(i), QPalette::NoRole);
         if (i == currentIndex() && hasFocus()) {
             // Keyboard users still need to see where the arrows will act.
             QStyleOptionFocusRect focus;

@@ -1,0 +1,200 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "LeanStyle.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace {
+
+// Captions that QPainter::drawText would justify or mirror: those are left to it, and so
+// are texts with tabs, breaks, mnemonics or length variants (see Plain).
+constexpr int UnkeptFlags =
+    Qt::TextJustificationForced | Qt::AlignJustify | Qt::TextForceRightToLeft | Qt::TextDontPrint;
+// Enough for every caption of the window; past it the kept layouts start afresh.
+constexpr qsizetype MostLayouts = 512;
+
+bool Plain(const QString& text)
+{
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'\r':
+        case u'\n':
+        case u'\t':
+        case u'&':
+        case 0x9c:
+        case QChar::LineSeparator:
+        case QChar::ParagraphSeparator:
+            return false;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+bool WholePixels(qreal v)
+{
+    return v == std::floor(v);
+}
+
+} // namespace
+
+LeanStyle::LeanStyle(QStyle* base)
+    : QProxyStyle(base),
+      m_fusion(baseStyle()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0)
+{}
+
+LeanStyle::~LeanStyle() = default;
+
+void LeanStyle::Install()
+{
+    if (qobject_cast<LeanStyle*>(QApplication::style()))
+        return;
+    QApplication::setStyle(new LeanStyle(QApplication::style()));
+}
+
+void LeanStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                             const QPalette& palette, bool enabled, const QString& text,
+                             QPalette::ColorRole textRole) const
+{
+    // Fusion draws every caption alike, enabled or not: in the role's colour if given.
+    if (!m_fusion) {
+        QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
+        return;
+    }
+    if (text.isEmpty())
+        return;
+    const QPen savedPen = painter->pen();
+    if (textRole != QPalette::NoRole)
+        painter->setPen(QPen(palette.brush(textRole), savedPen.widthF()));
+    if (!DrawKeptText(painter, rect, flags, text))
+        painter->drawText(rect, flags, text);
+    painter->setPen(savedPen);
+}
+
+bool LeanStyle::DrawKeptText(QPainter* painter, const QRect& rect, int flags,
+                             const QString& text) const
+{
+    // A direction left open follows the text, which reads left to right unless it starts
+    // in a right-to-left script.
+    const QFont font = painter->font();
+    const Qt::LayoutDirection direction =
+        (flags & Qt::TextForceLeftToRight) ? Qt::LeftToRight : painter->layoutDirection();
+    if ((flags & UnkeptFlags) || direction == Qt::RightToLeft ||
+        (direction == Qt::LayoutDirectionAuto && text.isRightToLeft()) || font.underline() ||
+        font.overline() || font.strikeOut() || !Plain(text))
+        return false;
+    if (painter->pen().style() == Qt::NoPen)
+        return true;
+
+    // Laid out as QPainter::drawText lays text out: lines as wide as the rectangle when
+    // wrapped, one unbounded line otherwise, each line left-aligned and the next one
+    // a leading below.
+    const QRectF r(rect);
+    const int wrap = (flags & Qt::TextWrapAnywhere) ? 2 : (flags & Qt::TextWordWrap) ? 1 : 0;
+    const qreal lineWidth = wrap ? qMax<qreal>(0, r.width()) : 0x01000000;
+    const Key key{text, font, direction, wrap, lineWidth};
+    QSharedPointer<QTextLayout> layout = m_layouts.value(key);
+    if (!layout) {
+        layout = QSharedPointer<QTextLayout>::create(text, font);
+        QTextOption option;
+        option.setTextDirection(direction);
+        option.setAlignment(Qt::AlignLeft);
+        if (wrap == 2)
+            option.setWrapMode(QTextOption::WrapAnywhere);
+        layout->setTextOption(option);
+        layout->setCacheEnabled(true);
+        const qreal leading = QFontMetricsF(font).leading();
+        qreal y = 0;
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+            line.setLineWidth(lineWidth);
+            line.setPosition(QPointF(0, y));
+            y += line.ascent() + line.descent() + leading;
+        }
+        layout->endLayout();
+        if (m_layouts.size() >= MostLayouts)
+            m_layouts.clear();
+        m_layouts.insert(key, layout);
+    }
+
+    // Qt stops at the line that fills the rectangle, unless told not to clip.
+    const bool clipping = !(flags & Qt::TextDontClip);
+    int lines = 0;
+    qreal height = 0;
+    qreal width = 0;
+    while (lines < layout->lineCount() && !(clipping && lines > 0 && height >= r.height())) {
+        const QTextLine line = layout->lineAt(lines++);
+        height = line.y() + line.ascent() + line.descent();
+        width = qMax(width, line.naturalTextWidth());
+    }
+
+    // Placed and clipped as QPainter::drawText places its lines, to the same fraction.
+    qreal yoff = 0;
+    if (flags & Qt::AlignBottom)
+        yoff = r.height() - height;
+    else if (flags & Qt::AlignVCenter)
+        yoff = (r.height() - height) / 2;
+    qreal xoff = 0;
+    if (flags & Qt::AlignRight)
+        xoff = r.width() - width;
+    else if (flags & Qt::AlignHCenter)
+        xoff = (r.width() - width) / 2;
+    const bool clip = clipping && !r.contains(QRectF(r.x() + xoff, r.y() + yoff, width, height));
+    if (clip) {
+        painter->save();
+        painter->setClipRect(rect, Qt::IntersectClip);
+    }
+    for (int i = 0; i < lines; ++i) {
+        const QTextLine line = layout->lineAt(i);
+        const qreal advance = line.horizontalAdvance();
+        xoff = 0;
+        if (flags & Qt::AlignRight)
+            xoff = r.width() - advance;
+        else if (flags & Qt::AlignHCenter)
+            xoff = (r.width() - advance) / 2;
+        line.draw(painter, QPointF(r.x() + xoff, r.y() + yoff));
+    }
+    if (clip)
+        painter->restore();
+    return true;
+}
+
+void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                              QPainter* painter, const QWidget* widget) const
+{
+    if (element == PE_Frame && FillFrame(option, painter, widget))
+        return;
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+bool LeanStyle::FillFrame(const QStyleOption* option, QPainter* painter,
+                          const QWidget* widget) const
+{
+    // Fusion strokes a one-pixel outline; only where that covers whole device pixels
+    // in one opaque colour are four filled edges the same picture.
+    const QRect& r = option->rect;
+    if (!m_fusion || (widget && widget->inherits("QComboBoxPrivateContainer")) || r.width() < 2 ||
+        r.height() < 2 || painter->testRenderHint(QPainter::Antialiasing) ||
+        painter->brush().style() != Qt::NoBrush || !painter->device() ||
+        painter->device()->devicePixelRatio() != 1 ||
+        option->palette.window().style() == Qt::TexturePattern)
+        return false;
+    const QTransform& transform = painter->transform();
+    if (transform.type() > QTransform::TxTranslate || !WholePixels(transform.dx()) ||
+        !WholePixels(transform.dy()))
+        return false;
+    const QColor outline = option->palette.window().color().darker(140).lighter(108);
+    if (outline.alpha() != 255)
+        return false;
+    painter->fillRect(QRect(r.left(), r.top(), r.width(), 1), outline);
+    painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), outline);
+    painter->fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), outline);
+    painter->fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), outline);
+    return true;
+}

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Kiravelo contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QFont>
+#include <QHash>
+#include <QProxyStyle>
+#include <QSharedPointer>
+
+class QTextLayout;
+
+// The platform's style, drawn with less work and the same pixels. Every paint of a
+// label, button or check box laid its caption out and shaped it anew; here a caption is
+// laid out once per text, font and wrapping width and drawn as Qt would draw it.
+// Fusion's plain frame, stroked pixel by pixel, is filled as four edges instead.
+class LeanStyle : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    // Takes `base` over, as QProxyStyle does.
+    explicit LeanStyle(QStyle* base);
+    ~LeanStyle() override;
+
+    // Makes the application's style a LeanStyle over the one it has, once.
+    static void Install();
+
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
+                      bool enabled, const QString& text,
+                      QPalette::ColorRole textRole = QPalette::NoRole) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+
+private:
+    struct Key
+    {
+        QString text;
+        QFont font;
+        Qt::LayoutDirection direction;
+        int wrap; // none, at words, anywhere
+        qreal width;
+        bool operator==(const Key& other) const = default;
+    };
+    friend size_t qHash(const Key& key, size_t seed) noexcept
+    {
+        return qHashMulti(seed, key.text, key.font, int(key.direction), key.wrap, key.width);
+    }
+
+    bool DrawKeptText(QPainter* painter, const QRect& rect, int flags, const QString& text) const;
+    bool FillFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+
+    bool m_fusion;
+    mutable QHash<Key, QSharedPointer<QTextLayout>> m_layouts;
+};
