@@ -17,6 +17,7 @@ constexpr int UnkeptFlags =
     Qt::TextJustificationForced | Qt::AlignJustify | Qt::TextForceRightToLeft | Qt::TextDontPrint;
 // Enough for every caption of the window; past it the kept layouts start afresh.
 constexpr qsizetype MostLayouts = 512;
+constexpr qsizetype MostScrollBars = 64;
 
 bool Plain(const QString& text)
 {
@@ -40,6 +41,16 @@ bool Plain(const QString& text)
 bool WholePixels(qreal v)
 {
     return v == std::floor(v);
+}
+
+// Only moved by whole pixels on a device of one pixel per unit, where a picture painted
+// elsewhere lands on the same pixels.
+bool PlainDevice(const QPainter* painter)
+{
+    const QTransform& transform = painter->transform();
+    return painter->device() && painter->device()->devicePixelRatio() == 1 &&
+           transform.type() <= QTransform::TxTranslate && WholePixels(transform.dx()) &&
+           WholePixels(transform.dy());
 }
 
 } // namespace
@@ -181,13 +192,8 @@ bool LeanStyle::FillFrame(const QStyleOption* option, QPainter* painter,
     const QRect& r = option->rect;
     if (!m_fusion || (widget && widget->inherits("QComboBoxPrivateContainer")) || r.width() < 2 ||
         r.height() < 2 || painter->testRenderHint(QPainter::Antialiasing) ||
-        painter->brush().style() != Qt::NoBrush || !painter->device() ||
-        painter->device()->devicePixelRatio() != 1 ||
+        painter->brush().style() != Qt::NoBrush || !PlainDevice(painter) ||
         option->palette.window().style() == Qt::TexturePattern)
-        return false;
-    const QTransform& transform = painter->transform();
-    if (transform.type() > QTransform::TxTranslate || !WholePixels(transform.dx()) ||
-        !WholePixels(transform.dy()))
         return false;
     const QColor outline = option->palette.window().color().darker(140).lighter(108);
     if (outline.alpha() != 255)
@@ -196,5 +202,61 @@ bool LeanStyle::FillFrame(const QStyleOption* option, QPainter* painter,
     painter->fillRect(QRect(r.left(), r.bottom(), r.width(), 1), outline);
     painter->fillRect(QRect(r.left(), r.top() + 1, 1, r.height() - 2), outline);
     painter->fillRect(QRect(r.right(), r.top() + 1, 1, r.height() - 2), outline);
+    return true;
+}
+
+void LeanStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                   QPainter* painter, const QWidget* widget) const
+{
+    if (control == CC_ScrollBar && DrawKeptScrollBar(option, painter, widget))
+        return;
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter,
+                                  const QWidget* widget) const
+{
+    // Fusion's bar starts with a groove of opaque colours over all of it and has no
+    // animation unless it is transient: its picture blends nothing from under it. Only
+    // a bar painting itself is kept: the widget clips what Fusion draws past its edge.
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (!m_fusion || !bar || !(bar->subControls & SC_ScrollBarGroove) || bar->rect.isEmpty() ||
+        !widget || bar->rect != widget->rect() || widget->testAttribute(Qt::WA_PaintUnclipped) ||
+        !PlainDevice(painter) || proxy()->styleHint(SH_ScrollBar_Transient, option, widget) ||
+        bar->palette.button().color().alpha() != 255 ||
+        bar->palette.button().style() != Qt::SolidPattern)
+        return false;
+    QByteArray key;
+    const auto add = [&key](qint64 value) {
+        key.append(reinterpret_cast<const char*>(&value), sizeof value);
+    };
+    for (const qint64 value :
+         {qint64(bar->rect.width()), qint64(bar->rect.height()), qint64(bar->state),
+          qint64(bar->direction), qint64(bar->palette.cacheKey()), qint64(bar->subControls),
+          qint64(bar->activeSubControls), qint64(bar->orientation), qint64(bar->minimum),
+          qint64(bar->maximum), qint64(bar->upsideDown), qint64(bar->sliderPosition),
+          qint64(bar->sliderValue), qint64(bar->singleStep), qint64(bar->pageStep),
+          qint64(painter->renderHints()), qint64(painter->pen().color().rgba()),
+          qint64(painter->brush().style())})
+        add(value);
+    QPixmap picture = m_scrollBars.value(key);
+    if (picture.isNull()) {
+        picture = QPixmap(bar->rect.size());
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        p.setPen(painter->pen());
+        p.setBrush(painter->brush());
+        p.setFont(painter->font());
+        p.setRenderHints(painter->renderHints());
+        p.setLayoutDirection(painter->layoutDirection());
+        QStyleOptionSlider still = *bar;
+        still.styleObject = nullptr;
+        QProxyStyle::drawComplexControl(CC_ScrollBar, &still, &p, widget);
+        p.end();
+        if (m_scrollBars.size() >= MostScrollBars)
+            m_scrollBars.clear();
+        m_scrollBars.insert(key, picture);
+    }
+    painter->drawPixmap(0, 0, picture);
     return true;
 }

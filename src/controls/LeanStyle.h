@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QSharedPointer>
 
@@ -12,7 +13,8 @@ class QTextLayout;
 // The platform's style, drawn with less work and the same pixels. Every paint of a
 // label, button or check box laid its caption out and shaped it anew; here a caption is
 // laid out once per text, font and wrapping width and drawn as Qt would draw it.
-// Fusion's plain frame, stroked pixel by pixel, is filled as four edges instead.
+// Fusion's plain frame, stroked pixel by pixel, is filled as four edges instead, and a
+// scroll bar, which Fusion paints opaque from edge to edge, is kept as a picture per state.
 class LeanStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -29,6 +31,8 @@ public:
                       QPalette::ColorRole textRole = QPalette::NoRole) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget = nullptr) const override;
 
 private:
     struct Key
@@ -47,7 +51,10 @@ private:
 
     bool DrawKeptText(QPainter* painter, const QRect& rect, int flags, const QString& text) const;
     bool FillFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    bool DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter,
+                           const QWidget* widget) const;
 
     bool m_fusion;
     mutable QHash<Key, QSharedPointer<QTextLayout>> m_layouts;
+    mutable QHash<QByteArray, QPixmap> m_scrollBars;
 };

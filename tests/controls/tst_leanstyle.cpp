@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTest>
@@ -20,45 +21,45 @@ private slots:
     void samePixels();
 };
 
+namespace {
+
+void Row(const char* name, const QString& text, int flags, QRect rect, QPointF shift = {},
+         qreal ratio = 1)
+{
+    QTest::newRow(name) << text << flags << rect << shift << ratio;
+}
+
+} // namespace
+
 void TestLeanStyle::samePixels_data()
 {
-    QTest::addColumn<QString>("text"); // empty: a frame instead
+    QTest::addColumn<QString>("text"); // empty: a frame (flags 0) or a bar (its orientation)
     QTest::addColumn<int>("flags");
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QPointF>("shift");
     QTest::addColumn<qreal>("ratio");
     const QString caption = QStringLiteral("次の記入箇所");
-    const QPointF none;
-    QTest::newRow("left top") << caption << int(Qt::AlignLeft | Qt::AlignTop) << QRect(3, 2, 90, 22)
-                              << none << 1.0;
-    QTest::newRow("centred") << caption << int(Qt::AlignCenter) << QRect(0, 0, 101, 27) << none
-                             << 1.0;
-    QTest::newRow("right") << QStringLiteral("192 字")
-                           << int(Qt::AlignRight | Qt::AlignVCenter | Qt::AlignAbsolute |
-                                  Qt::TextExpandTabs | Qt::TextForceLeftToRight)
-                           << QRect(5, 5, 60, 19) << QPointF(2, 3) << 1.0;
-    QTest::newRow("bottom") << caption << int(Qt::AlignBottom | Qt::AlignHCenter)
-                            << QRect(0, 0, 80, 30) << none << 1.0;
-    QTest::newRow("clipped") << caption << int(Qt::AlignCenter | Qt::TextWordWrap)
-                             << QRect(4, 4, 30, 8) << none << 1.0;
-    QTest::newRow("unclipped") << caption << int(Qt::AlignLeft | Qt::TextDontClip)
-                               << QRect(4, 4, 30, 8) << none << 1.0;
-    QTest::newRow("trailing space")
-        << QStringLiteral("自分の文例　") << int(Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine)
-        << QRect(0, 0, 90, 20) << none << 1.0;
-    QTest::newRow("wrapped") << QStringLiteral("左記文例をPDFで表示")
-                             << int(Qt::AlignCenter | Qt::TextWordWrap) << QRect(0, 0, 60, 40)
-                             << none << 1.0;
-    QTest::newRow("mnemonic") << QStringLiteral("&保存")
-                              << int(Qt::AlignCenter | Qt::TextShowMnemonic) << QRect(0, 0, 60, 20)
-                              << none << 1.0;
-    QTest::newRow("doubled") << caption << int(Qt::AlignCenter) << QRect(0, 0, 101, 27) << none
-                             << 2.0;
-    QTest::newRow("frame") << QString() << 0 << QRect(0, 0, 120, 70) << none << 1.0;
-    QTest::newRow("frame, moved") << QString() << 0 << QRect(2, 3, 40, 2) << QPointF(5, 1) << 1.0;
-    QTest::newRow("frame, half pixel")
-        << QString() << 0 << QRect(2, 3, 40, 20) << QPointF(0.5, 0.5) << 1.0;
-    QTest::newRow("frame, doubled") << QString() << 0 << QRect(1, 1, 40, 20) << none << 2.0;
+    const int label = Qt::AlignAbsolute | Qt::TextExpandTabs | Qt::TextForceLeftToRight;
+    Row("left top", caption, Qt::AlignLeft | Qt::AlignTop, QRect(3, 2, 90, 22));
+    Row("centred", caption, Qt::AlignCenter, QRect(0, 0, 101, 27));
+    Row("right", QStringLiteral("192 字"), Qt::AlignRight | Qt::AlignVCenter | label,
+        QRect(5, 5, 60, 19), QPointF(2, 3));
+    Row("bottom", caption, Qt::AlignBottom | Qt::AlignHCenter, QRect(0, 0, 80, 30));
+    Row("clipped", caption, Qt::AlignCenter | Qt::TextWordWrap, QRect(4, 4, 30, 8));
+    Row("unclipped", caption, Qt::AlignLeft | Qt::TextDontClip, QRect(4, 4, 30, 8));
+    Row("trailing space", QStringLiteral("自分の文例　"), Qt::AlignRight | Qt::TextSingleLine,
+        QRect(0, 0, 90, 20));
+    Row("wrapped", QStringLiteral("左記文例をPDFで表示"), Qt::AlignCenter | Qt::TextWordWrap,
+        QRect(0, 0, 60, 40));
+    Row("mnemonic", QStringLiteral("&保存"), Qt::AlignCenter | Qt::TextShowMnemonic,
+        QRect(0, 0, 60, 20));
+    Row("doubled", caption, Qt::AlignCenter, QRect(0, 0, 101, 27), {}, 2);
+    Row("frame", QString(), 0, QRect(0, 0, 120, 70));
+    Row("frame, moved", QString(), 0, QRect(2, 3, 40, 2), QPointF(5, 1));
+    Row("frame, half pixel", QString(), 0, QRect(2, 3, 40, 20), QPointF(0.5, 0.5));
+    Row("frame, doubled", QString(), 0, QRect(1, 1, 40, 20), {}, 2);
+    Row("bar", QString(), Qt::Vertical, QRect(0, 0, 17, 85), QPointF(100, 2));
+    Row("bar, across", QString(), Qt::Horizontal, QRect(0, 0, 130, 17), QPointF(0, 60));
 }
 
 void TestLeanStyle::samePixels()
@@ -71,20 +72,29 @@ void TestLeanStyle::samePixels()
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
     const QPalette palette = fusion->standardPalette();
-    const auto paint = [&](const QStyle& style) {
+    const auto paint = [&](QStyle& style) {
         QImage image(QSize(140, 90) * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setFont(UiFonts::Dialog());
         painter.translate(shift);
+        painter.fillRect(0, 0, 70, 90, Qt::darkCyan); // something under the picture
         QStyleOptionFrame option;
         option.rect = rect;
         option.palette = palette;
-        if (text.isEmpty())
-            style.drawPrimitive(QStyle::PE_Frame, &option, &painter);
-        else
+        QScrollBar bar{Qt::Orientation(flags)};
+        if (!text.isEmpty()) {
             style.drawItemText(&painter, rect, flags, palette, true, text, QPalette::WindowText);
+        } else if (flags == 0) {
+            style.drawPrimitive(QStyle::PE_Frame, &option, &painter);
+        } else {
+            bar.setStyle(&style);
+            bar.setGeometry(rect);
+            bar.setPageStep(30);
+            bar.setValue(30);
+            bar.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        }
         return image;
     };
     const QImage expected = paint(*fusion);
