@@ -61,9 +61,38 @@ QSize ColouredTabBar::tabSizeHint(int index) const
     return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() / 2, TabHeight);
 }
 
+ColouredTabBar::Look ColouredTabBar::CurrentLook() const
+{
+    Look look{size(), hasFocus() ? currentIndex() : -1, {}, {}, font(), palette().cacheKey()};
+    for (int i = 0; i < count(); ++i) {
+        look.colours << PaintedColour(i);
+        look.captions << tabText(i);
+    }
+    return look;
+}
+
 void ColouredTabBar::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
+    // Every tab is filled opaque, so a picture of the strip blends nothing from under it.
+    if (devicePixelRatioF() != 1) {
+        Paint(painter);
+        return;
+    }
+    Look look = CurrentLook();
+    if (m_picture.isNull() || !(look == m_pictureLook)) {
+        m_picture = QPixmap(size());
+        m_picture.fill(Qt::transparent);
+        QStylePainter picture(&m_picture, this);
+        picture.setFont(font());
+        Paint(picture);
+        m_pictureLook = std::move(look);
+    }
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void ColouredTabBar::Paint(QPainter& painter) const
+{
     for (int i = 0; i < count(); ++i) {
         const QRect r = tabRect(i);
         painter.fillRect(r, PaintedColour(i));
@@ -78,7 +107,7 @@ void ColouredTabBar::paintEvent(QPaintEvent*)
             focus.initFrom(this);
             focus.rect = r.adjusted(2, 2, -2, -2);
             focus.backgroundColor = PaintedColour(i);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
     }
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QList>
+#include <QPixmap>
 #include <QTabBar>
 
 // A tab bar whose every tab is filled with its own colour and captioned in white,
@@ -35,6 +37,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Everything the strip's picture shows.
+    struct Look
+    {
+        QSize size;
+        int focused = -1; // the tab with the focus frame
+        QList<QColor> colours;
+        QStringList captions;
+        QFont font;
+        qint64 palette = 0;
+        bool operator==(const Look& other) const = default;
+    };
+    Look CurrentLook() const;
+    void Paint(QPainter& painter) const;
+
     QList<QColor> m_colours;
     QList<bool> m_dimmed;
+    // A switch of tabs changes nothing the strip shows: it is painted again from here.
+    QPixmap m_picture;
+    Look m_pictureLook;
 };
