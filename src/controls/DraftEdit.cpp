@@ -5,6 +5,10 @@
 #include "DraftEditAccessible.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextLayout>
 
 DraftEdit::DraftEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -31,4 +35,30 @@ void DraftEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void DraftEdit::SetHint(const QString& hint)
+{
+    if (hint == m_hint)
+        return;
+    m_hint = hint;
+    if (document()->isEmpty())
+        viewport()->update();
+}
+
+void DraftEdit::paintEvent(QPaintEvent* event)
+{
+    // Where and as QPlainTextEdit draws its placeholder, under the caret, but through the
+    // style, which keeps the line's layout.
+    const QTextLayout* first = document()->firstBlock().layout();
+    if (!m_hint.isEmpty() && document()->isEmpty() && first && first->preeditAreaText().isEmpty()) {
+        QPainter painter(viewport());
+        painter.setPen(palette().placeholderText().color());
+        painter.setClipRect(event->rect());
+        const int margin = int(document()->documentMargin());
+        style()->drawItemText(&painter, viewport()->rect().adjusted(margin, margin, 0, 0),
+                              Qt::AlignTop | Qt::TextWordWrap, palette(), true, m_hint,
+                              QPalette::NoRole);
+    }
+    QPlainTextEdit::paintEvent(event);
 }

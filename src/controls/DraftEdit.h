@@ -12,6 +12,15 @@ class DraftEdit : public QPlainTextEdit
 public:
     explicit DraftEdit(QWidget* parent = nullptr);
 
+    // The grey line shown while the draft is empty, in place of QPlainTextEdit's own,
+    // which is laid out afresh on every paint.
+    void SetHint(const QString& hint);
+    const QString& Hint() const { return m_hint; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_hint;
 };

@@ -63,8 +63,7 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     m_draft->setFont(font);
     m_draft->setGeometry(0, 0, area, 136);
     m_draft->verticalScrollBar()->setAccessibleName(QStringLiteral("下書きのスクロール"));
-    m_draft->setPlaceholderText(
-        QStringLiteral("文例の「下書きへ」で、ここに文例を集めて書き直せます。"));
+    m_draft->SetHint(QStringLiteral("文例の「下書きへ」で、ここに文例を集めて書き直せます。"));
 
     // Two rows under the draft: the count with the places left, then the limit, whose
     // grids' names are long.
