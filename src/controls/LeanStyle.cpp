@@ -3,9 +3,11 @@
 #include "LeanStyle.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTextLayout>
+#include <QtMath>
 
 #include <cmath>
 
@@ -109,30 +111,7 @@ bool LeanStyle::DrawKeptText(QPainter* painter, const QRect& rect, int flags,
     const QRectF r(rect);
     const int wrap = (flags & Qt::TextWrapAnywhere) ? 2 : (flags & Qt::TextWordWrap) ? 1 : 0;
     const qreal lineWidth = wrap ? qMax<qreal>(0, r.width()) : 0x01000000;
-    const Key key{text, font, direction, wrap, lineWidth};
-    QSharedPointer<QTextLayout> layout = m_layouts.value(key);
-    if (!layout) {
-        layout = QSharedPointer<QTextLayout>::create(text, font);
-        QTextOption option;
-        option.setTextDirection(direction);
-        option.setAlignment(Qt::AlignLeft);
-        if (wrap == 2)
-            option.setWrapMode(QTextOption::WrapAnywhere);
-        layout->setTextOption(option);
-        layout->setCacheEnabled(true);
-        const qreal leading = QFontMetricsF(font).leading();
-        qreal y = 0;
-        layout->beginLayout();
-        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-            line.setLineWidth(lineWidth);
-            line.setPosition(QPointF(0, y));
-            y += line.ascent() + line.descent() + leading;
-        }
-        layout->endLayout();
-        if (m_layouts.size() >= MostLayouts)
-            m_layouts.clear();
-        m_layouts.insert(key, layout);
-    }
+    const QSharedPointer<QTextLayout> layout = Layout({text, font, direction, wrap, lineWidth});
 
     // Qt stops at the line that fills the rectangle, unless told not to clip.
     const bool clipping = !(flags & Qt::TextDontClip);
@@ -174,6 +153,50 @@ bool LeanStyle::DrawKeptText(QPainter* painter, const QRect& rect, int flags,
     if (clip)
         painter->restore();
     return true;
+}
+
+QSharedPointer<QTextLayout> LeanStyle::Layout(const Key& key) const
+{
+    QSharedPointer<QTextLayout> layout = m_layouts.value(key);
+    if (layout)
+        return layout;
+    layout = QSharedPointer<QTextLayout>::create(key.text, key.font);
+    QTextOption option;
+    option.setTextDirection(key.direction);
+    option.setAlignment(Qt::AlignLeft);
+    if (key.wrap == 2)
+        option.setWrapMode(QTextOption::WrapAnywhere);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    const qreal leading = QFontMetricsF(key.font).leading();
+    qreal y = 0;
+    layout->beginLayout();
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(key.width);
+        line.setPosition(QPointF(0, y));
+        y += line.ascent() + line.descent() + leading;
+    }
+    layout->endLayout();
+    if (m_layouts.size() >= MostLayouts)
+        m_layouts.clear();
+    m_layouts.insert(key, layout);
+    return layout;
+}
+
+int LeanStyle::LabelWidth(const QLabel* label) const
+{
+    // What QLabel::sizeHint measures, from the layout its paint will use.
+    const QString text = label->text();
+    if (!m_fusion || label->wordWrap() || label->frameWidth() != 0 || label->margin() != 0 ||
+        label->indent() > 0 || label->contentsMargins() != QMargins() || text.isEmpty() ||
+        label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)) || !Plain(text) ||
+        text.isRightToLeft() || label->font().underline() || label->font().overline() ||
+        label->font().strikeOut())
+        return label->sizeHint().width();
+    const int lineWidth = 0x01000000;
+    return qCeil(
+        Layout({text, label->font(), Qt::LeftToRight, 0, lineWidth})->lineAt(0).naturalTextWidth());
 }
 
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QSharedPointer>
 
+class QLabel;
 class QTextLayout;
 
 // The platform's style, drawn with less work and the same pixels. Every paint of a
@@ -25,6 +26,9 @@ public:
 
     // Makes the application's style a LeanStyle over the one it has, once.
     static void Install();
+
+    // The width of `label`'s size hint, laid out once for it and for its paint.
+    int LabelWidth(const QLabel* label) const;
 
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
                       bool enabled, const QString& text,
@@ -49,6 +53,7 @@ private:
         return qHashMulti(seed, key.text, key.font, int(key.direction), key.wrap, key.width);
     }
 
+    QSharedPointer<QTextLayout> Layout(const Key& key) const;
     bool DrawKeptText(QPainter* painter, const QRect& rect, int flags, const QString& text) const;
     bool FillFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     bool DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter,

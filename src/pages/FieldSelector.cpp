@@ -6,6 +6,7 @@
 #include "DialogUnits.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
+#include "LeanStyle.h"
 
 #include <QMenu>
 #include <QWidget>
@@ -19,7 +20,10 @@ FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap&
         label->setText(entry.label);
         // Never narrower than the text: font metrics differ from the template's font.
         QRect labelRect = DialogUnits::Rect(entry.labelRect);
-        labelRect.setWidth(qMax(labelRect.width(), label->sizeHint().width()));
+        // Measured from the layout the label's paint draws, where the style keeps one.
+        const auto* lean = qobject_cast<const LeanStyle*>(label->style());
+        const int textWidth = lean ? lean->LabelWidth(label) : label->sizeHint().width();
+        labelRect.setWidth(qMax(labelRect.width(), textWidth));
         label->setGeometry(labelRect);
         label->setAccessibleName(entry.label);
         const QAccessible::Role role = entry.popup ? QAccessible::ButtonMenu : QAccessible::Button;

@@ -5,6 +5,7 @@
 #include "UiFonts.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -19,6 +20,7 @@ class TestLeanStyle : public QObject
 private slots:
     void samePixels_data();
     void samePixels();
+    void labelWidthIsSizeHint();
 };
 
 namespace {
@@ -100,6 +102,18 @@ void TestLeanStyle::samePixels()
     const QImage expected = paint(*fusion);
     QCOMPARE(paint(lean), expected);
     QCOMPARE(paint(lean), expected); // again, from what it kept
+}
+
+void TestLeanStyle::labelWidthIsSizeHint()
+{
+    LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const QString& text :
+         {QStringLiteral("看護・医療・栄養・薬学部"), QStringLiteral("No.41 A"),
+          QStringLiteral("<b>太字</b>"), QStringLiteral("二行\n目")}) {
+        QLabel label(text);
+        label.setFont(UiFonts::Dialog());
+        QCOMPARE(lean.LabelWidth(&label), label.sizeHint().width());
+    }
 }
 
 QTEST_MAIN(TestLeanStyle)
