@@ -57,8 +57,20 @@ QSize ColouredTabBar::tabSizeHint(int index) const
 {
     // The captions end in an ideographic space that draws nothing: five tabs and the
     // search field share the strip left of the guide picture.
-    const int textWidth = fontMetrics().horizontalAdvance(tabText(index).trimmed());
+    const QString caption = tabText(index).trimmed();
+    auto width = m_captionWidths.constFind(caption);
+    if (width == m_captionWidths.cend())
+        width = m_captionWidths.insert(caption, fontMetrics().horizontalAdvance(caption));
+    const int textWidth = *width;
     return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() / 2, TabHeight);
+}
+
+void ColouredTabBar::changeEvent(QEvent* event)
+{
+    // Before QTabBar measures the tabs in the new font.
+    if (event->type() == QEvent::FontChange)
+        m_captionWidths.clear();
+    QTabBar::changeEvent(event);
 }
 
 ColouredTabBar::Look ColouredTabBar::CurrentLook() const

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QPixmap>
 #include <QTabBar>
@@ -35,6 +36,7 @@ protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Everything the strip's picture shows.
@@ -53,6 +55,9 @@ private:
 
     QList<QColor> m_colours;
     QList<bool> m_dimmed;
+    // QTabBar asks every tab's size again whenever one is added: each caption is
+    // measured once per font.
+    mutable QHash<QString, int> m_captionWidths;
     // A switch of tabs changes nothing the strip shows: it is painted again from here.
     QPixmap m_picture;
     Look m_pictureLook;
