@@ -3,6 +3,7 @@
 #include "ColouredTabBar.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -57,8 +58,18 @@ QSize ColouredTabBar::tabSizeHint(int index) const
 {
     // The captions end in an ideographic space that draws nothing: five tabs and the
     // search field share the strip left of the guide picture.
-    const int textWidth = fontMetrics().horizontalAdvance(tabText(index).trimmed());
-    return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() / 2, TabHeight);
+    const QString caption = tabText(index).trimmed();
+    auto width = m_widths.constFind(caption);
+    if (width == m_widths.cend())
+        width = m_widths.insert(caption, fontMetrics().horizontalAdvance(caption));
+    return QSize(CaptionOffset.x() + *width + CaptionOffset.x() / 2, TabHeight);
+}
+
+void ColouredTabBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_widths.clear();
+    QTabBar::changeEvent(event);
 }
 
 void ColouredTabBar::paintEvent(QPaintEvent*)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QTabBar>
 
@@ -33,8 +34,12 @@ protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QList<QColor> m_colours;
     QList<bool> m_dimmed;
+    // Captions' widths by caption: QTabBar asks for every tab's size dozens of times
+    // while tabs are added, and measuring Japanese text shapes it anew each time.
+    mutable QHash<QString, int> m_widths;
 };

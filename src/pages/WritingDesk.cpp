@@ -79,7 +79,6 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     m_limit = new QComboBox(this);
     m_limit->setObjectName(QStringLiteral("draftLimit"));
     m_limit->setAccessibleName(QStringLiteral("字数の上限"));
-    m_limit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // A wheel turn changes the limit only once the chooser has the keys.
     m_limit->setFocusPolicy(Qt::StrongFocus);
     m_limit->installEventFilter(this);
@@ -187,6 +186,9 @@ void WritingDesk::LimitChosen(int index)
                 }
             }
             m_limit->setCurrentIndex(found);
+            // Measured again with the new entry. Only now: following its entries, the
+            // chooser makes its list's window at once, which the first frame need not.
+            m_limit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             m_limit->resize(m_limit->sizeHint().width(), m_limit->height());
         }
     }
