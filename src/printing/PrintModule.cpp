@@ -7,6 +7,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <type_traits>
+
 namespace {
 
 bool AskWithDialog(QPrinter& printer, QWidget* parent)
