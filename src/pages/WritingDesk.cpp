@@ -104,7 +104,6 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     m_more = Command<MenuButton>(QStringLiteral("その他 ▾"), 144, this);
     m_more->setObjectName(QStringLiteral("more"));
     m_more->setAccessibleName(QStringLiteral("その他の操作"));
-    m_more->Menu()->setAccessibleName(m_more->accessibleName());
     m_clear = new QAction(QStringLiteral("消去"), this);
     AddMoreAction(m_clear);
     m_showGrid = new QAction(QStringLiteral("原稿用紙で見る"), this);
@@ -303,7 +302,7 @@ bool WritingDesk::Save()
 
 void WritingDesk::AddMoreAction(QAction* action)
 {
-    m_more->Menu()->addAction(action);
+    m_more->AddAction(action);
     // On the desk too, so its shortcut works while the menu is closed.
     addAction(action);
 }
