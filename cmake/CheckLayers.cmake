@@ -4,15 +4,17 @@
 # Run as: cmake -DSOURCE_DIR=<repo>/src -P CheckLayers.cmake
 #
 # One line per folder: the folders whose headers it may include. The catalogue and
-# the library (what the user keeps, over Qt SQL) are the bottom; controls, typesetting
-# and documents stand on the catalogue; pages on those; the app on top. Tools, benchmarks and tests live outside src/ and may use anything.
+# the library (what the user keeps, over Qt SQL) and printing (the module that alone
+# links Qt Print Support) are the bottom; controls, typesetting and documents stand on
+# the catalogue; pages on those; the app on top. Tools, benchmarks and tests live outside src/ and may use anything.
 set(may_use_catalogue catalogue)
 set(may_use_library   library)
+set(may_use_printing  printing)
 set(may_use_controls  catalogue controls)
 set(may_use_typeset   catalogue typeset)
 set(may_use_documents catalogue documents)
-set(may_use_pages     catalogue library controls typeset documents pages)
-set(may_use_app       catalogue library controls typeset documents pages app)
+set(may_use_pages     catalogue library printing controls typeset documents pages)
+set(may_use_app       catalogue library printing controls typeset documents pages app)
 
 if(NOT IS_DIRECTORY "${SOURCE_DIR}")
     message(FATAL_ERROR "CheckLayers: SOURCE_DIR '${SOURCE_DIR}' is not a folder")

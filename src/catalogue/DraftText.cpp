@@ -18,6 +18,9 @@ bool MayJoin(QChar c)
     const ushort u = c.unicode();
     if (u < 0x0300)
         return false;
+    // Kana and kanji, asked about at every keystroke: their only marks are these.
+    if (u >= 0x3000 && u <= 0x9FFF)
+        return (u >= 0x302A && u <= 0x302F) || u == 0x3099 || u == 0x309A;
     if (c.isSurrogate() || (u >= 0x1100 && u <= 0x11FF) || (u >= 0xA960 && u <= 0xA97F) ||
         (u >= 0xD7B0 && u <= 0xD7FF) || (u >= 0xAC00 && u <= 0xD7A3))
         return true;

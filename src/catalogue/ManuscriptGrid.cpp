@@ -251,27 +251,48 @@ QList<ManuscriptGrid::Cell> ManuscriptGrid::Cells(QStringView text) const
     return cells;
 }
 
-ManuscriptGrid::Extent ManuscriptGrid::Measure(QStringView text, int allowedLines, Memo* memo) const
+ManuscriptGrid::Extent ManuscriptGrid::Measure(const QString& text, int allowedLines,
+                                               Memo* memo) const
 {
-    Memo fresh{m_columns, {}};
+    Memo fresh{m_columns, text, {}};
     const bool known = memo && memo->columns == m_columns;
+    // What the text shares with the one measured last, at its head and at its tail.
+    qsizetype head = 0, tail = 0;
+    if (known) {
+        const QString& before = memo->text;
+        const qsizetype shorter = qMin(before.size(), text.size());
+        while (head < shorter && before.at(head) == text.at(head))
+            ++head;
+        while (tail < shorter - head &&
+               before.at(before.size() - 1 - tail) == text.at(text.size() - 1 - tail))
+            ++tail;
+    }
+    const qsizetype shift = known ? text.size() - memo->text.size() : 0;
+    // The lines a paragraph took before, where it and the breaks around it are unchanged.
+    const auto remembered = [&](qsizetype start, qsizetype end) {
+        if (!known)
+            return -1;
+        if (head == text.size() && head == memo->text.size())
+            return memo->lines.value(start, -1);
+        if (end < head)
+            return memo->lines.value(start, -1);
+        if (start > 0 && start - 1 >= text.size() - tail)
+            return memo->lines.value(start - shift, -1);
+        return -1;
+    };
     Extent extent;
     int lines = 0; // before the paragraph at hand
     for (qsizetype start = 0; start <= text.size();) {
         qsizetype end = start;
         while (end < text.size() && !IsBreak(text.at(end)))
             ++end;
-        const QStringView paragraph = text.mid(start, end - start);
+        const QStringView paragraph = QStringView(text).mid(start, end - start);
         if (!paragraph.isEmpty()) {
-            int own = 0;
-            const QString key = paragraph.toString();
-            if (known && memo->lines.contains(key)) {
-                own = memo->lines.value(key);
-            } else {
+            int own = remembered(start, end);
+            if (own < 0)
                 LayOut(paragraph, [&own](const Cell& cell) { own = cell.line; });
-            }
             if (memo)
-                fresh.lines.insert(key, own);
+                fresh.lines.insert(start, own);
             if (extent.overflow < 0 && allowedLines > 0 && lines + own > allowedLines) {
                 LayOut(
                     paragraph,

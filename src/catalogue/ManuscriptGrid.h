@@ -66,19 +66,21 @@ public:
     int Columns() const { return m_columns; }
     int LinesPerSheet() const { return m_linesPerSheet; }
 
-    // The lines each paragraph took when last measured. A line break starts afresh,
-    // so a keystroke need lay out only the paragraph it changed.
+    // The text last measured and the lines each of its paragraphs took, by where the
+    // paragraph starts. A line break starts afresh, so a keystroke need lay out only
+    // the paragraph it changed: the others stand in the text's unchanged head or tail.
     struct Memo
     {
         int columns = 0;
-        QHash<QString, int> lines;
+        QString text;
+        QHash<qsizetype, int> lines;
     };
 
     // Every character but line breaks, in text order.
     QList<Cell> Cells(QStringView text) const;
     // The lines used, and the first character past `allowedLines` (0: no limit);
     // `memo`, if given, is read and brought up to date.
-    Extent Measure(QStringView text, int allowedLines, Memo* memo = nullptr) const;
+    Extent Measure(const QString& text, int allowedLines, Memo* memo = nullptr) const;
 
     int SheetOf(int line) const { return (line - 1) / m_linesPerSheet + 1; }
     int LineOnSheet(int line) const { return (line - 1) % m_linesPerSheet + 1; }

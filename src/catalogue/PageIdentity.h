@@ -6,7 +6,7 @@
 #include <QString>
 
 // What names each page wherever it appears — the tab strip, the page's own title and
-// the typeset documents: its document folder, tab caption, title, tab colour and the
+// the typeset documents: its document folder, tab caption, title, colours and the
 // kind of selector that files its samples. The window builds its tabs in this order.
 class PageIdentity
 {
@@ -24,9 +24,10 @@ public:
     struct Page
     {
         QString folder;
-        QString caption; // the tab's caption, ending in an ideographic space
-        QString title;   // the page's title banner; empty where headings take its place
-        unsigned tabRgb; // 0xRRGGBB
+        QString caption;    // the tab's caption, ending in an ideographic space
+        QString title;      // the page's title banner; empty where headings take its place
+        unsigned tabRgb;    // 0xRRGGBB
+        unsigned bannerRgb; // the title banner's and the headings' colour, 0xRRGGBB
         Selector selector;
         bool numbered; // samples headed by "No." and their place in the catalogue
     };

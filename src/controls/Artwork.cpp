@@ -3,57 +3,52 @@
 #include "Artwork.h"
 
 #include "AppIconEngine.h"
-#include "UiFonts.h"
+#include "ArtworkPainter.h"
+#include "PrerenderedArtwork.h"
 
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 
-QPixmap Canvas(QSize size, qreal scale)
+qreal Resolved(qreal scale)
 {
-    if (scale <= 0)
-        scale = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(size * scale);
-    pixmap.setDevicePixelRatio(scale);
-    return pixmap;
+    return scale > 0 ? scale : (qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+// The picture made at build time, where there is one for this scale: drawing its words
+// would load a bold face at a size nothing else in the first frame uses.
+QPixmap Made(PrerenderedArtwork::Kind kind, const QString& text, const QColor& colour, qreal scale)
+{
+    if (Resolved(scale) != 1.0)
+        return {};
+    return QPixmap::fromImage(PrerenderedArtwork::Find(kind, text, colour.rgb()));
 }
 
 } // namespace
 
 QPixmap Artwork::Banner(const QString& text, const QColor& background, qreal scale)
 {
-    QPixmap pixmap = Canvas(BannerSize, scale);
-    pixmap.fill(background);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(UiFonts::Banner(14));
-    p.setPen(Qt::white);
-    p.drawText(QRect(QPoint(6, 0), BannerSize - QSize(8, 0)), Qt::AlignLeft | Qt::AlignVCenter,
-               text);
-    return pixmap;
+    const QPixmap made = Made(PrerenderedArtwork::Banner, text, background, scale);
+    return made.isNull() ? ArtworkPainter::Banner(text, background, scale) : made;
 }
 
 QPixmap Artwork::SubHeading(const QString& text, const QColor& colour, qreal scale)
 {
-    QPixmap pixmap = Canvas(BannerSize, scale);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
-    const QRect r(QPoint(0, 0), BannerSize);
-    p.fillRect(0, 0, 5, r.height(), colour);
-    p.fillRect(0, r.height() - 2, r.width(), 2, colour);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(UiFonts::Banner(13));
-    p.setPen(colour.darker(170));
-    p.drawText(r.adjusted(12, 0, -4, -2), Qt::AlignLeft | Qt::AlignVCenter, text);
-    return pixmap;
+    const QPixmap made = Made(PrerenderedArtwork::SubHeading, text, colour, scale);
+    return made.isNull() ? ArtworkPainter::SubHeading(text, colour, scale) : made;
+}
+
+QPixmap Artwork::GuideButton(qreal scale)
+{
+    const QPixmap made = Made(PrerenderedArtwork::GuideButton, {}, QColor(), scale);
+    return made.isNull() ? ArtworkPainter::GuideButton(scale) : made;
 }
 
 QPixmap Artwork::Arrow(const QColor& colour, qreal scale)
 {
-    QPixmap pixmap = Canvas(ArrowSize, scale);
+    QPixmap pixmap = ArtworkPainter::Canvas(ArrowSize, scale);
     // The frame as two fills rather than a stroked outline: a pen would sit half a
     // pixel inside the edge and leave a white seam once scaled.
     pixmap.fill(colour);
@@ -63,28 +58,6 @@ QPixmap Artwork::Arrow(const QColor& colour, qreal scale)
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     p.drawPolygon(QPolygonF({QPointF(4.5, 3), QPointF(9.5, 6.5), QPointF(4.5, 10)}));
-    return pixmap;
-}
-
-QPixmap Artwork::GuideButton(qreal scale)
-{
-    QPixmap pixmap = Canvas(GuideButtonSize, scale);
-    const QRect r(QPoint(0, 0), GuideButtonSize);
-    QPainter p(&pixmap);
-    QLinearGradient face(0, 0, 0, r.height());
-    face.setColorAt(0, QColor(150, 150, 150));
-    face.setColorAt(1, QColor(110, 110, 110));
-    p.fillRect(r, face);
-    p.setPen(QColor(200, 200, 200));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(QColor(64, 64, 64));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(UiFonts::Banner(13));
-    p.setPen(Qt::white);
-    p.drawText(r, Qt::AlignCenter, QStringLiteral("このソフトの使い方"));
     return pixmap;
 }
 

@@ -2,19 +2,21 @@
 // SPDX-License-Identifier: CC0-1.0
 #pragma once
 
+#include "ArtworkPainter.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
 
 // The program's pictures, drawn in code so that they stay sharp at any scale and
-// need no image files.
+// need no image files. Those with words are drawn at build time for a scale of 1 too.
 class Artwork
 {
 public:
-    static constexpr QSize BannerSize{272, 22};
+    static constexpr QSize BannerSize = ArtworkPainter::BannerSize;
     static constexpr QSize ArrowSize{13, 13};
-    static constexpr QSize GuideButtonSize{137, 23};
+    static constexpr QSize GuideButtonSize = ArtworkPainter::GuideButtonSize;
 
     // Every picture is drawn for `scale` device pixels per pixel; the default, 0, takes
     // the screens' ratio, so pictures stay sharp under display scaling.

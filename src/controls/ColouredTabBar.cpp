@@ -3,6 +3,7 @@
 #include "ColouredTabBar.h"
 
 #include <QAccessible>
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -58,18 +59,16 @@ QSize ColouredTabBar::tabSizeHint(int index) const
     // The captions end in an ideographic space that draws nothing: five tabs and the
     // search field share the strip left of the guide picture.
     const QString caption = tabText(index).trimmed();
-    auto width = m_captionWidths.constFind(caption);
-    if (width == m_captionWidths.cend())
-        width = m_captionWidths.insert(caption, fontMetrics().horizontalAdvance(caption));
-    const int textWidth = *width;
-    return QSize(CaptionOffset.x() + textWidth + CaptionOffset.x() / 2, TabHeight);
+    auto width = m_widths.constFind(caption);
+    if (width == m_widths.cend())
+        width = m_widths.insert(caption, fontMetrics().horizontalAdvance(caption));
+    return QSize(CaptionOffset.x() + *width + CaptionOffset.x() / 2, TabHeight);
 }
 
 void ColouredTabBar::changeEvent(QEvent* event)
 {
-    // Before QTabBar measures the tabs in the new font.
     if (event->type() == QEvent::FontChange)
-        m_captionWidths.clear();
+        m_widths.clear();
     QTabBar::changeEvent(event);
 }
 

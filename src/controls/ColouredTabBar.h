@@ -55,9 +55,9 @@ private:
 
     QList<QColor> m_colours;
     QList<bool> m_dimmed;
-    // QTabBar asks every tab's size again whenever one is added: each caption is
-    // measured once per font.
-    mutable QHash<QString, int> m_captionWidths;
+    // Captions' widths by caption: QTabBar asks for every tab's size dozens of times
+    // while tabs are added, and measuring Japanese text shapes it anew each time.
+    mutable QHash<QString, int> m_widths;
     // A switch of tabs changes nothing the strip shows: it is painted again from here.
     QPixmap m_picture;
     Look m_pictureLook;

@@ -16,17 +16,33 @@ const QString Mark = QStringLiteral(" ▾");
 
 } // namespace
 
-MenuButton::MenuButton(const QString& text, QWidget* parent)
-    : QPushButton(text, parent), m_menu(new QMenu(this))
+MenuButton::MenuButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
     MenuButtonAccessible::Install();
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &MenuButton::OpenMenu);
 }
 
+void MenuButton::AddAction(QAction* action)
+{
+    m_actions << action;
+    if (m_menu)
+        m_menu->addAction(action);
+}
+
+QMenu* MenuButton::Menu()
+{
+    if (!m_menu) {
+        m_menu = new QMenu(this);
+        m_menu->setAccessibleName(accessibleName());
+        m_menu->addActions(m_actions);
+    }
+    return m_menu;
+}
+
 void MenuButton::OpenMenu()
 {
-    m_menu->popup(mapToGlobal(QPoint(0, height())));
+    Menu()->popup(mapToGlobal(QPoint(0, height())));
 }
 
 void MenuButton::paintEvent(QPaintEvent*)

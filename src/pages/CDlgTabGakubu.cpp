@@ -9,5 +9,5 @@ CDlgTabGakubu::CDlgTabGakubu(QWidget* parent, std::optional<QList<SampleRecord>>
                     .folder = PageIdentity::Of(PageIdentity::Gakubu).folder,
                     .catalogue = std::move(catalogue),
                     .topButtonY = 206},
-                   {.colour = BannerColour, .topLeft = {2, 5}}, parent)
+                   {.topLeft = {2, 5}}, parent)
 {}

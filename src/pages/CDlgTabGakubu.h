@@ -11,7 +11,6 @@ class CDlgTabGakubu : public CategoryPage
     Q_OBJECT
 public:
     static constexpr QColor PageColour{236, 255, 196};
-    static constexpr QColor BannerColour{126, 187, 0};
 
     // `catalogue`: the page's own compiled-in one when not given.
     explicit CDlgTabGakubu(QWidget* parent = nullptr,

@@ -87,8 +87,8 @@ CDlgTabJibun::CDlgTabJibun(QWidget* parent)
                  parent),
       m_chooser(ChooseFile)
 {
-    AddPicture(Artwork::Banner(Title(), TabColour()), QPoint(DialogUnits::X(2), DialogUnits::Y(5)),
-               Title());
+    AddPicture(Artwork::Banner(Title(), BannerColour()),
+               QPoint(DialogUnits::X(2), DialogUnits::Y(5)), Title());
     const auto entry = [](View view, const QString& name, int y) {
         return FieldSelector::Entry{
             name, QRect(23, y, 60, 10), QRect(12, y - 1, 7, 9), {{int(view), name, name}}, false};

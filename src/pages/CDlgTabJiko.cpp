@@ -9,5 +9,5 @@ CDlgTabJiko::CDlgTabJiko(QWidget* parent, std::optional<QList<SampleRecord>> cat
                     .folder = PageIdentity::Of(PageIdentity::Jiko).folder,
                     .catalogue = std::move(catalogue),
                     .topButtonY = 206},
-                   {.colour = QColor(), .topLeft = {2, 5}}, parent)
+                   {.topLeft = {2, 5}}, parent)
 {}

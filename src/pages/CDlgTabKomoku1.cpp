@@ -8,5 +8,5 @@ CDlgTabKomoku1::CDlgTabKomoku1(QWidget* parent, std::optional<QList<SampleRecord
     : CategoryPage({.colour = PageColour,
                     .folder = PageIdentity::Of(PageIdentity::Koumoku1).folder,
                     .catalogue = std::move(catalogue)},
-                   {.colour = QColor(), .topLeft = {3, 5}}, parent)
+                   {.topLeft = {3, 5}}, parent)
 {}

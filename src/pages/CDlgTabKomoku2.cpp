@@ -23,8 +23,9 @@ CDlgTabKomoku2::CDlgTabKomoku2(QWidget* parent, std::optional<QList<SampleRecord
 {
     for (int g = 0; g < CheckGroup::GroupCount; ++g) {
         for (const CheckGroup::Heading& heading : CheckGroup::Headings(CheckGroup::Group(g))) {
-            const QPixmap picture = heading.main ? Artwork::Banner(heading.text, TabColour())
-                                                 : Artwork::SubHeading(heading.text, TabColour());
+            const QPixmap picture = heading.main
+                                        ? Artwork::Banner(heading.text, BannerColour())
+                                        : Artwork::SubHeading(heading.text, BannerColour());
             const QPoint at(DialogUnits::X(heading.topLeft.x()),
                             DialogUnits::Y(heading.topLeft.y()));
             AddPicture(picture, at, heading.text);

@@ -10,8 +10,7 @@ CategoryPage::CategoryPage(Parameters parameters, Banner banner, QWidget* parent
     : SamplePage(std::move(parameters), parent)
 {
     const QString title = Title();
-    const QColor colour = banner.colour.isValid() ? banner.colour : TabColour();
-    AddPicture(Artwork::Banner(title, colour),
+    AddPicture(Artwork::Banner(title, BannerColour()),
                QPoint(DialogUnits::X(banner.topLeft.x()), DialogUnits::Y(banner.topLeft.y())),
                title);
     const PageIdentity::Selector kind = PageIdentity::ForFolder(this->parameters().folder).selector;

@@ -16,7 +16,6 @@ class CategoryPage : public SamplePage
 public:
     struct Banner
     {
-        QColor colour;  // invalid: the tab's colour
         QPoint topLeft; // dialog units
     };
 

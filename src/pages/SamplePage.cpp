@@ -294,6 +294,11 @@ QColor SamplePage::TabColour() const
     return QColor::fromRgb(QRgb(PageIdentity::ForFolder(m_parameters.folder).tabRgb));
 }
 
+QColor SamplePage::BannerColour() const
+{
+    return QColor::fromRgb(QRgb(PageIdentity::ForFolder(m_parameters.folder).bannerRgb));
+}
+
 QString SamplePage::Title() const
 {
     return PageIdentity::ForFolder(m_parameters.folder).title;

@@ -72,8 +72,10 @@ public:
 
     const Parameters& parameters() const { return m_parameters; }
     const QList<SampleRecord>& Catalogue() const { return m_catalogue; }
-    // The colour of this page's tab, which its arrows and banners share.
+    // The colour of this page's tab, which its arrows share.
     QColor TabColour() const;
+    // The colour of its title banner and headings.
+    QColor BannerColour() const;
     // This page's title banner text.
     QString Title() const;
     const MatchList& Matches() const { return m_matches; }

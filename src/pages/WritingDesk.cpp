@@ -78,7 +78,6 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     m_limit = new QComboBox(this);
     m_limit->setObjectName(QStringLiteral("draftLimit"));
     m_limit->setAccessibleName(QStringLiteral("字数の上限"));
-    m_limit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     // A wheel turn changes the limit only once the chooser has the keys.
     m_limit->setFocusPolicy(Qt::StrongFocus);
     m_limit->installEventFilter(this);
@@ -103,7 +102,6 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     m_more = Command<MenuButton>(QStringLiteral("その他 ▾"), 144, this);
     m_more->setObjectName(QStringLiteral("more"));
     m_more->setAccessibleName(QStringLiteral("その他の操作"));
-    m_more->Menu()->setAccessibleName(m_more->accessibleName());
     m_clear = new QAction(QStringLiteral("消去"), this);
     AddMoreAction(m_clear);
     m_showGrid = new QAction(QStringLiteral("原稿用紙で見る"), this);
@@ -187,6 +185,9 @@ void WritingDesk::LimitChosen(int index)
                 }
             }
             m_limit->setCurrentIndex(found);
+            // Measured again with the new entry. Only now: following its entries, the
+            // chooser makes its list's window at once, which the first frame need not.
+            m_limit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             m_limit->resize(m_limit->sizeHint().width(), m_limit->height());
         }
     }
@@ -302,7 +303,7 @@ bool WritingDesk::Save()
 
 void WritingDesk::AddMoreAction(QAction* action)
 {
-    m_more->Menu()->addAction(action);
+    m_more->AddAction(action);
     // On the desk too, so its shortcut works while the menu is closed.
     addAction(action);
 }

@@ -109,7 +109,7 @@ private:
     QAction* m_print;
     QPointer<ManuscriptView> m_view; // a window of the main window's, which may go first
     GridAsker m_askGrid;
-    DraftPrinter::Ask m_askPrint = DraftPrinter::AskWithDialog;
+    DraftPrinter::Ask m_askPrint; // empty: Qt's print dialog
     ManuscriptGrid::Memo m_memo;
     int m_chosen = 0;        // the chooser's entry before 字数×行数を指定…
     QSize m_ownGrid{20, 20}; // the last grid of the form's own, for the session

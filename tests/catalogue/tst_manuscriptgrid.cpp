@@ -94,6 +94,20 @@ void TestManuscriptGrid::rules()
         QTEST(int(extent.overflow), "overflow");
         QCOMPARE(cells.isEmpty() ? 0 : cells.last().line, extent.lines);
     }
+    // Edited at its head, in its middle and at its tail, breaks added and taken away:
+    // the memo of the text before gives what a fresh layout gives.
+    const qsizetype middle = text.size() / 2;
+    for (const QString& edited :
+         {QString(text).insert(0, u'字'), QString(text).insert(middle, u'\n'),
+          QString(text).insert(middle, QStringLiteral("「、")), QString(text).remove(middle, 1),
+          QString(text).remove(0, 1), text + QStringLiteral("\n字"),
+          QString(text).replace(u'\n', u'字')}) {
+        const ManuscriptGrid::Extent remembered = grid.Measure(edited, allowed, &memo);
+        const ManuscriptGrid::Extent fresh = grid.Measure(edited, allowed);
+        QCOMPARE(remembered.lines, fresh.lines);
+        QCOMPARE(remembered.overflow, fresh.overflow);
+        grid.Measure(text, allowed, &memo);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestManuscriptGrid)

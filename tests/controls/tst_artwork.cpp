@@ -3,6 +3,8 @@
 // The drawn pictures stay sharp under display scaling: they are drawn for the device
 // pixels they will cover, at the size the layout expects.
 #include "Artwork.h"
+#include "PageIdentity.h"
+#include "PrerenderedArtwork.h"
 
 #include <QApplication>
 #include <QImage>
@@ -16,6 +18,7 @@ private slots:
     void drawnForTheScreensRatio();
     void arrowKeepsItsFrameAtEveryScale_data();
     void arrowKeepsItsFrameAtEveryScale();
+    void madeAtBuildTimeAsDrawnNow();
 };
 
 void TestArtwork::drawnForTheScreensRatio_data()
@@ -58,6 +61,35 @@ void TestArtwork::arrowKeepsItsFrameAtEveryScale()
         QCOMPARE(image.pixelColor(corner), colour);
     QCOMPARE(image.pixelColor(image.width() * 6 / 13, image.height() / 2), colour);
     QCOMPARE(image.pixelColor(image.width() * 2 / 13, image.height() / 2), QColor(Qt::white));
+}
+
+// What the window shows from the build's pictures is what it would draw itself, and
+// the first frame's pictures are among them.
+void TestArtwork::madeAtBuildTimeAsDrawnNow()
+{
+    const PageIdentity::Page& first = PageIdentity::All().first();
+    QVERIFY(!PrerenderedArtwork::Find(PrerenderedArtwork::Banner, first.title, first.bannerRgb)
+                 .isNull());
+    QVERIFY(!PrerenderedArtwork::Find(PrerenderedArtwork::GuideButton, {}, 0).isNull());
+    for (const PrerenderedArtwork::Picture& p : PrerenderedArtwork::All()) {
+        const QString text = QString::fromUtf16(p.text);
+        const QColor colour = QColor::fromRgb(p.colour);
+        const auto [made, drawn] = [&] {
+            switch (p.kind) {
+            case PrerenderedArtwork::Banner:
+                return std::pair(Artwork::Banner(text, colour, 1),
+                                 ArtworkPainter::Banner(text, colour, 1));
+            case PrerenderedArtwork::SubHeading:
+                return std::pair(Artwork::SubHeading(text, colour, 1),
+                                 ArtworkPainter::SubHeading(text, colour, 1));
+            case PrerenderedArtwork::GuideButton:
+                break;
+            }
+            return std::pair(Artwork::GuideButton(1), ArtworkPainter::GuideButton(1));
+        }();
+        QCOMPARE(made.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 drawn.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
 }
 
 int main(int argc, char* argv[])

@@ -115,6 +115,7 @@ void TestPackage::dependencies_data()
                                 << "libqt6widgets6";
     QTest::newRow("C++ runtime") << "Depends"
                                  << "libstdc++6";
+    // Only the printing module links it: a package without the module loses this.
     QTest::newRow("printing") << "Depends"
                               << "libqt6printsupport6";
     // Declared by the build: what the program needs beyond its libraries.

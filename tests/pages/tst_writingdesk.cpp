@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kiravelo contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DraftEdit.h"
+#include "DraftPrinter.h"
 #include "ExternalTool.h"
 #include "GridSizeDialog.h"
 #include "Highlight.h"
@@ -54,6 +55,8 @@ private slots:
     void saveWritesThePdf();
     void failedSaveReportsAndKeepsTheDraftUnsaved_data();
     void failedSaveReportsAndKeepsTheDraftUnsaved();
+    void printingWithoutItsModuleFails_data();
+    void printingWithoutItsModuleFails();
     void largePasteCountsExactly();
     void missingPdfFontIsReported();
 
@@ -76,6 +79,7 @@ void TestWritingDesk::cleanup()
 {
     delete m_desk;
     m_desk = nullptr;
+    DraftPrinter::SetModuleFolders({});
 }
 
 void TestWritingDesk::addJoinsAndSelectsFirstMark_data()
@@ -600,6 +604,35 @@ void TestWritingDesk::failedSaveReportsAndKeepsTheDraftUnsaved()
         QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                  QFileDevice::ExeOwner);
     }
+}
+
+void TestWritingDesk::printingWithoutItsModuleFails_data()
+{
+    QTest::addColumn<QByteArray>("found"); // under the module's name; null: nothing
+    QTest::newRow("no module where it is looked for") << QByteArray();
+    QTest::newRow("a file by its name that is no library") << QByteArray("not a library");
+}
+
+void TestWritingDesk::printingWithoutItsModuleFails()
+{
+    QFETCH(QByteArray, found);
+    QTemporaryDir folder;
+    const QString name = QStringLiteral(KIRAVELO_PRINTING_FILE);
+    if (!found.isNull()) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(found);
+    }
+    DraftPrinter::SetModuleFolders({folder.path()});
+    m_desk->Add(QStringLiteral("印刷する下書き"));
+    bool asked = false;
+    m_desk->SetPrintAsker([&asked](QPrinter&, QWidget*) { return asked = true; });
+    QSignalSpy failed(m_desk, &WritingDesk::PrintFailed);
+    QVERIFY(!m_desk->Print());
+    QVERIFY(!asked);
+    QCOMPARE(failed.size(), 1);
+    const QString reason = failed.at(0).at(0).toString();
+    QVERIFY2(reason.contains(name), qPrintable(reason));
 }
 
 void TestWritingDesk::largePasteCountsExactly()
