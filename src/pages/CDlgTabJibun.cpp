@@ -33,7 +33,8 @@ constexpr qint64 MostBytes = 64 * 1024 * 1024; // far beyond any teacher's colle
 
 QString OwnName(qint64 id)
 {
-    return QStringLiteral("own:%1").arg(id);
+    // Not arg(): made for every own sample each time the tab lists them.
+    return QStringLiteral("own:") + QString::number(id);
 }
 
 QString ChooseFile(QWidget* parent, bool save)

@@ -5,12 +5,11 @@
 // face at the sizes only these pictures use.
 #include "ArtworkPainter.h"
 #include "CheckGroup.h"
+#include "GeneratedSource.h"
 #include "PageIdentity.h"
 #include "PrerenderedArtwork.h"
 
-#include <QFile>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -113,16 +112,5 @@ int main(int argc, char* argv[])
     }
     out << "};\nconst int PrerenderedArtwork::Count = " << wanted.size() << ";\n";
     out.flush();
-
-    // Rewrite only on change, so nothing downstream rebuilds for nothing.
-    QFile existing(output);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == code.toUtf8())
-        return 0;
-    existing.close();
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(code.toUtf8()) < 0 || !file.commit()) {
-        QTextStream(stderr) << "error: cannot write " << output << '\n';
-        return 1;
-    }
-    return 0;
+    return WriteGeneratedSource(output, code);
 }

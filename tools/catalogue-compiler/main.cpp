@@ -3,12 +3,12 @@
 // Checks the content files of the catalogues and writes them out as C++ source, so
 // that a malformed sample stops the build with its file, record and reason.
 #include "CatalogueFile.h"
+#include "GeneratedSource.h"
 #include "RepeatedSentences.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -90,16 +90,5 @@ int main(int argc, char** argv)
     }
     out << "    };\n    return all;\n}\n";
     out.flush();
-
-    // Rewrite only on change, so an untouched catalogue rebuilds nothing downstream.
-    QFile existing(output);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == code.toUtf8())
-        return 0;
-    existing.close();
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || file.write(code.toUtf8()) < 0 || !file.commit()) {
-        QTextStream(stderr) << "error: cannot write " << output << '\n';
-        return 1;
-    }
-    return 0;
+    return WriteGeneratedSource(output, code);
 }
