@@ -264,18 +264,32 @@ bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* p
         add(value);
     QPixmap picture = m_scrollBars.value(key);
     if (picture.isNull()) {
+        // Opaque, as the groove is: the picture is then copied, not blended, onto the
+        // window.
         picture = QPixmap(bar->rect.size());
-        picture.fill(Qt::transparent);
-        QPainter p(&picture);
-        p.setPen(painter->pen());
-        p.setBrush(painter->brush());
-        p.setFont(painter->font());
-        p.setRenderHints(painter->renderHints());
-        p.setLayoutDirection(painter->layoutDirection());
+        picture.fill(bar->palette.button().color());
         QStyleOptionSlider still = *bar;
         still.styleObject = nullptr;
-        QProxyStyle::drawComplexControl(CC_ScrollBar, &still, &p, widget);
-        p.end();
+        // In bands, each its own picture: Qt blends a fill of 96 lines or more on its
+        // thread pool, and the first frame's bars started the pool's threads and waited
+        // for them, which took longer than the drawing.
+        constexpr int Band = 64;
+        QPainter whole(&picture);
+        for (int top = 0; top < picture.height(); top += Band) {
+            QPixmap band(picture.width(), qMin(Band, picture.height() - top));
+            band.fill(bar->palette.button().color());
+            QPainter p(&band);
+            p.setPen(painter->pen());
+            p.setBrush(painter->brush());
+            p.setFont(painter->font());
+            p.setRenderHints(painter->renderHints());
+            p.setLayoutDirection(painter->layoutDirection());
+            p.translate(0, -top);
+            QProxyStyle::drawComplexControl(CC_ScrollBar, &still, &p, widget);
+            p.end();
+            whole.drawPixmap(0, top, band);
+        }
+        whole.end();
         if (m_scrollBars.size() >= MostScrollBars)
             m_scrollBars.clear();
         m_scrollBars.insert(key, picture);

@@ -61,6 +61,8 @@ void TestLeanStyle::samePixels_data()
     Row("frame, half pixel", QString(), 0, QRect(2, 3, 40, 20), QPointF(0.5, 0.5));
     Row("frame, doubled", QString(), 0, QRect(1, 1, 40, 20), {}, 2);
     Row("bar", QString(), Qt::Vertical, QRect(0, 0, 17, 85), QPointF(100, 2));
+    Row("bar, tall: drawn in bands", QString(), Qt::Vertical, QRect(0, 0, 17, 300),
+        QPointF(100, 2));
     Row("bar, across", QString(), Qt::Horizontal, QRect(0, 0, 130, 17), QPointF(0, 60));
 }
 
