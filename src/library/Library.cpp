@@ -345,6 +345,11 @@ bool Library::Migrate(int from)
                         "draft_limit INTEGER NOT NULL, kept INTEGER NOT NULL)")},
     };
     static_assert(SchemaVersion == 2, "a new version needs its migration step");
+    // A new file keeps its texts in UTF-16, as Qt holds them: Japanese takes two bytes a
+    // character rather than three, and reading them back converts nothing. (A file
+    // made before keeps UTF-8: its encoding is fixed when it is made.)
+    if (from == 0 && !Exec(QStringLiteral("PRAGMA encoding = 'UTF-16le'")))
+        return false;
     for (int version = from; version < SchemaVersion; ++version) {
         for (const QString& statement : steps.at(version)) {
             if (!Exec(statement))
