@@ -20,6 +20,8 @@ constexpr int UnkeptFlags =
 // Enough for every caption of the window; past it the kept layouts start afresh.
 constexpr qsizetype MostLayouts = 512;
 constexpr qsizetype MostScrollBars = 64;
+// The width of a line that is not wrapped: wider than any caption.
+constexpr qreal Unbounded = 0x01000000;
 
 bool Plain(const QString& text)
 {
@@ -110,7 +112,7 @@ bool LeanStyle::DrawKeptText(QPainter* painter, const QRect& rect, int flags,
     // a leading below.
     const QRectF r(rect);
     const int wrap = (flags & Qt::TextWrapAnywhere) ? 2 : (flags & Qt::TextWordWrap) ? 1 : 0;
-    const qreal lineWidth = wrap ? qMax<qreal>(0, r.width()) : 0x01000000;
+    const qreal lineWidth = wrap ? qMax<qreal>(0, r.width()) : Unbounded;
     const QSharedPointer<QTextLayout> layout = Layout({text, font, direction, wrap, lineWidth});
 
     // Qt stops at the line that fills the rectangle, unless told not to clip.
@@ -194,9 +196,8 @@ int LeanStyle::LabelWidth(const QLabel* label) const
         text.isRightToLeft() || label->font().underline() || label->font().overline() ||
         label->font().strikeOut())
         return label->sizeHint().width();
-    const int lineWidth = 0x01000000;
     return qCeil(
-        Layout({text, label->font(), Qt::LeftToRight, 0, lineWidth})->lineAt(0).naturalTextWidth());
+        Layout({text, label->font(), Qt::LeftToRight, 0, Unbounded})->lineAt(0).naturalTextWidth());
 }
 
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -62,14 +62,6 @@ QImage Draw(const Wanted& w)
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QString Literal(const QString& text)
-{
-    QString out = QStringLiteral("u\"");
-    for (const QChar c : text)
-        out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    return out + u'"';
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -106,7 +98,7 @@ int main(int argc, char* argv[])
     for (qsizetype i = 0; i < wanted.size(); ++i) {
         const Wanted& w = wanted.at(i);
         static const char* const kinds[] = {"Banner", "SubHeading", "GuideButton"};
-        out << "    {" << kinds[w.kind] << ", " << Literal(w.text) << ", 0x"
+        out << "    {" << kinds[w.kind] << ", " << Utf16Literal(w.text) << ", 0x"
             << QString::number(w.colour & RGB_MASK, 16) << ", " << sizes.at(i).width() << ", "
             << sizes.at(i).height() << ", picture" << i << "},\n";
     }

@@ -11,30 +11,6 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-namespace {
-
-QString Literal(const QString& text)
-{
-    QString out = QStringLiteral("u\"");
-    for (char32_t u : text.toUcs4()) {
-        if (u == U'"' || u == U'\\')
-            out += u'\\' + QString(QChar(char16_t(u)));
-        else if (u == U'\r')
-            out += QStringLiteral("\\r");
-        else if (u == U'\n')
-            out += QStringLiteral("\\n");
-        else if (u >= 0x20 && u < 0x7f)
-            out += QChar(char16_t(u));
-        else if (u <= 0xffff)
-            out += QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
-        else
-            out += QStringLiteral("\\U%1").arg(uint(u), 8, 16, QLatin1Char('0'));
-    }
-    return out + u'"';
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -82,9 +58,9 @@ int main(int argc, char** argv)
         for (const SampleRecord& r : c.records) {
             // Literals, not copies: a text stays in the program's read-only data until
             // something reads it, so unread catalogues take no memory at start-up.
-            out << "            {QStringLiteral(" << Literal(r.text) << "),\n"
-                << "             QStringLiteral(" << Literal(r.mask) << "), QStringLiteral("
-                << Literal(r.pdfName) << ")},\n";
+            out << "            {QStringLiteral(" << Utf16Literal(r.text) << "),\n"
+                << "             QStringLiteral(" << Utf16Literal(r.mask) << "), QStringLiteral("
+                << Utf16Literal(r.pdfName) << ")},\n";
         }
         out << "        }},\n";
     }
