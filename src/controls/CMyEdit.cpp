@@ -59,9 +59,21 @@ void CMyEdit::SetSampleText(const QString& text, const QList<SearchQuery::Hit>& 
         MarkText();
 }
 
+void CMyEdit::SetTextFont(const QFont& font)
+{
+    m_textFont = font;
+    m_fontPending = m_text.isEmpty();
+    if (!m_fontPending)
+        setFont(font);
+}
+
 void CMyEdit::Fill()
 {
     m_unfilled = false;
+    if (m_fontPending && !m_text.isEmpty()) {
+        m_fontPending = false;
+        setFont(m_textFont);
+    }
     QString shown = m_text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     // Straight into the document: QPlainTextEdit::setPlainText selects the whole text to

@@ -20,6 +20,9 @@ public:
     // selected and copied; only what changed is painted again.
     void SetSampleText(const QString& text, const QList<SearchQuery::Hit>& hits = {});
     QString SampleText() const { return m_text; }
+    // The face of the samples, taken with the first one: an empty box shows no text,
+    // and each size of a face costs the start-up a font match and a layout.
+    void SetTextFont(const QFont& font);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,4 +38,6 @@ private:
     // Laying out a sample is the costly part of showing it: a hidden box takes its text
     // when it is shown.
     bool m_unfilled = false;
+    QFont m_textFont;
+    bool m_fontPending = false;
 };

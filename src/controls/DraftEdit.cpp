@@ -18,6 +18,35 @@ DraftEdit::DraftEdit(QWidget* parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (m_textFontPending && !document()->isEmpty())
+            TakeTextFont();
+    });
+}
+
+void DraftEdit::SetTextFont(const QFont& font)
+{
+    if (!m_textFontSet)
+        m_hintFont = this->font();
+    m_textFontSet = true;
+    m_textFont = font;
+    m_textFontPending = true;
+    if (hasFocus() || !document()->isEmpty())
+        TakeTextFont();
+}
+
+void DraftEdit::TakeTextFont()
+{
+    m_textFontPending = false;
+    setFont(m_textFont);
+}
+
+void DraftEdit::focusInEvent(QFocusEvent* event)
+{
+    // The caret is as tall as the text it will write.
+    if (m_textFontPending)
+        TakeTextFont();
+    QPlainTextEdit::focusInEvent(event);
 }
 
 void DraftEdit::keyPressEvent(QKeyEvent* event)
@@ -54,6 +83,8 @@ void DraftEdit::paintEvent(QPaintEvent* event)
     if (!m_hint.isEmpty() && document()->isEmpty() && first && first->preeditAreaText().isEmpty()) {
         QPainter painter(viewport());
         painter.setPen(palette().placeholderText().color());
+        if (m_textFontSet)
+            painter.setFont(m_hintFont);
         painter.setClipRect(event->rect());
         const int margin = int(document()->documentMargin());
         style()->drawItemText(&painter, viewport()->rect().adjusted(margin, margin, 0, 0),

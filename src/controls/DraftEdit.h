@@ -16,11 +16,23 @@ public:
     // which is laid out afresh on every paint.
     void SetHint(const QString& hint);
     const QString& Hint() const { return m_hint; }
+    // The face of the draft's text, taken with its first text or the focus; until then
+    // the hint is all it shows, and it is set in the face the edit inherits, as labels
+    // are. Each size of a face costs the start-up a font match and a layout.
+    void SetTextFont(const QFont& font);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
+
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void TakeTextFont();
+
     QString m_hint;
+    QFont m_textFont;
+    QFont m_hintFont;
+    bool m_textFontSet = false;
+    bool m_textFontPending = false;
 };

@@ -72,12 +72,12 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_topSlot->setObjectName(QStringLiteral("topSlot"));
     m_topSlot->setAccessibleName(QStringLiteral("上の文例"));
     m_topSlot->setGeometry(DialogUnits::Rect(167, 158, 327, 125));
-    m_topSlot->setFont(slotFont);
+    m_topSlot->SetTextFont(slotFont);
     m_bottomSlot = new CMyEdit(this);
     m_bottomSlot->setObjectName(QStringLiteral("bottomSlot"));
     m_bottomSlot->setAccessibleName(QStringLiteral("下の文例"));
     m_bottomSlot->setGeometry(DialogUnits::Rect(167, 289, 327, 125));
-    m_bottomSlot->setFont(slotFont);
+    m_bottomSlot->SetTextFont(slotFont);
     // Two boxes, two bars: a screen reader has to tell them apart.
     m_topSlot->verticalScrollBar()->setAccessibleName(QStringLiteral("上の文例のスクロール"));
     m_bottomSlot->verticalScrollBar()->setAccessibleName(QStringLiteral("下の文例のスクロール"));

@@ -60,7 +60,7 @@ WritingDesk::WritingDesk(QWidget* parent) : QWidget(parent)
     m_draft->setAccessibleName(QStringLiteral("下書き"));
     QFont font = UiFonts::Slot();
     font.setPointSize(12);
-    m_draft->setFont(font);
+    m_draft->SetTextFont(font);
     m_draft->setGeometry(0, 0, area, 136);
     m_draft->verticalScrollBar()->setAccessibleName(QStringLiteral("下書きのスクロール"));
     m_draft->SetHint(QStringLiteral("文例の「下書きへ」で、ここに文例を集めて書き直せます。"));

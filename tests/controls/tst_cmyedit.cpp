@@ -153,7 +153,13 @@ void TestCMyEdit::newTextStartsAtFirstLine()
     for (int i = 0; i < 30; ++i)
         longText += QStringLiteral("\u3000第%1段落の文章です。\r\n").arg(i);
     longText += QStringLiteral("\u3000終わり。");
+    // The samples' face arrives with the first sample, before it is laid out.
+    QFont face = m_edit->font();
+    face.setPointSize(face.pointSize() + 6);
+    m_edit->SetTextFont(face);
+    QVERIFY(m_edit->font() != face);
     m_edit->SetSampleText(longText);
+    QCOMPARE(m_edit->font(), face);
     QScrollBar* bar = m_edit->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     bar->setValue(bar->maximum());

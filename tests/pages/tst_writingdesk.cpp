@@ -57,6 +57,8 @@ private slots:
     void failedSaveReportsAndKeepsTheDraftUnsaved();
     void printingWithoutItsModuleFails_data();
     void printingWithoutItsModuleFails();
+    void draftFaceComesWithTextOrFocus_data();
+    void draftFaceComesWithTextOrFocus();
     void largePasteCountsExactly();
     void missingPdfFontIsReported();
 
@@ -633,6 +635,35 @@ void TestWritingDesk::printingWithoutItsModuleFails()
     QCOMPARE(failed.size(), 1);
     const QString reason = failed.at(0).at(0).toString();
     QVERIFY2(reason.contains(name), qPrintable(reason));
+}
+
+void TestWritingDesk::draftFaceComesWithTextOrFocus_data()
+{
+    QTest::addColumn<bool>("focus");
+    QTest::newRow("a sample added") << false;
+    QTest::newRow("the focus") << true;
+}
+
+void TestWritingDesk::draftFaceComesWithTextOrFocus()
+{
+    QFETCH(bool, focus);
+    // Until then the draft shows only its hint, in the face of the labels; the caret and
+    // the first character come in the draft's own.
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* desk = new WritingDesk(&window);
+    desk->move(0, 30);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    DraftEdit* draft = desk->Draft();
+    QCOMPARE(draft->font(), field->font());
+    if (focus)
+        draft->setFocus();
+    else
+        desk->Add(QStringLiteral("甲"));
+    QCOMPARE(draft->font().pointSize(), 12);
 }
 
 void TestWritingDesk::largePasteCountsExactly()
