@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ColouredTabBar.h"
 
+#include "LeanStyle.h"
+
 #include <QAccessible>
 #include <QEvent>
 #include <QPainter>
@@ -60,8 +62,12 @@ QSize ColouredTabBar::tabSizeHint(int index) const
     // search field share the strip left of the guide picture.
     const QString caption = tabText(index).trimmed();
     auto width = m_widths.constFind(caption);
-    if (width == m_widths.cend())
-        width = m_widths.insert(caption, fontMetrics().horizontalAdvance(caption));
+    if (width == m_widths.cend()) {
+        // Measured, where the style keeps layouts, from the one the caption's paint uses.
+        const auto* lean = qobject_cast<const LeanStyle*>(style());
+        width = m_widths.insert(caption, lean ? qRound(lean->LineWidth(caption, font()))
+                                              : fontMetrics().horizontalAdvance(caption));
+    }
     return QSize(CaptionOffset.x() + *width + CaptionOffset.x() / 2, TabHeight);
 }
 
@@ -111,7 +117,7 @@ void ColouredTabBar::Paint(QPainter& painter) const
         const QRect text(r.topLeft() + CaptionOffset, r.bottomRight());
         // Through the style, which keeps each caption's layout from one paint to the next.
         style()->drawItemText(&painter, text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                              palette(), true, tabText(i), QPalette::NoRole);
+                              palette(), true, tabText(i).trimmed(), QPalette::NoRole);
         if (i == currentIndex() && hasFocus()) {
             // Keyboard users still need to see where the arrows will act.
             QStyleOptionFocusRect focus;

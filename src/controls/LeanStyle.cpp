@@ -196,8 +196,12 @@ int LeanStyle::LabelWidth(const QLabel* label) const
         text.isRightToLeft() || label->font().underline() || label->font().overline() ||
         label->font().strikeOut())
         return label->sizeHint().width();
-    return qCeil(
-        Layout({text, label->font(), Qt::LeftToRight, 0, Unbounded})->lineAt(0).naturalTextWidth());
+    return qCeil(LineWidth(text, label->font()));
+}
+
+qreal LeanStyle::LineWidth(const QString& text, const QFont& font) const
+{
+    return Layout({text, font, Qt::LeftToRight, 0, Unbounded})->lineAt(0).naturalTextWidth();
 }
 
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

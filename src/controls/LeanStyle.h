@@ -29,6 +29,9 @@ public:
 
     // The width of `label`'s size hint, laid out once for it and for its paint.
     int LabelWidth(const QLabel* label) const;
+    // The width of one line of `text` drawn left to right in `font`, without its trailing
+    // spaces, from the layout the line's paint uses.
+    qreal LineWidth(const QString& text, const QFont& font) const;
 
     void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette,
                       bool enabled, const QString& text,

@@ -90,6 +90,9 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_bottomButton->setObjectName(QStringLiteral("bottomPdfButton"));
     m_bottomButton->setAccessibleName(ButtonCaption + QStringLiteral("（下）"));
     m_bottomButton->setGeometry(DialogUnits::Rect(501, 334, 43, 31));
+    // One size for both, as the template has it, where rounding the edges would differ by
+    // a pixel: the style draws a button's face once for each size it meets.
+    m_topButton->resize(m_bottomButton->size());
     connect(m_topButton, &QPushButton::clicked, this, [this] { OpenShown(m_pager.topMatch()); });
     connect(m_bottomButton, &QPushButton::clicked, this,
             [this] { OpenShown(m_pager.bottomMatch()); });
