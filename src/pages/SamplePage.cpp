@@ -76,7 +76,10 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_bottomSlot = new CMyEdit(this);
     m_bottomSlot->setObjectName(QStringLiteral("bottomSlot"));
     m_bottomSlot->setAccessibleName(QStringLiteral("下の文例"));
-    m_bottomSlot->setGeometry(DialogUnits::Rect(167, 289, 327, 125));
+    // One size for both, as the template has it, where rounding the edges would differ by
+    // a pixel: the style draws a scroll bar once for each size it meets.
+    m_bottomSlot->setGeometry(
+        QRect(DialogUnits::Rect(167, 289, 327, 125).topLeft(), m_topSlot->size()));
     m_bottomSlot->SetTextFont(slotFont);
     // Two boxes, two bars: a screen reader has to tell them apart.
     m_topSlot->verticalScrollBar()->setAccessibleName(QStringLiteral("上の文例のスクロール"));
@@ -85,14 +88,14 @@ SamplePage::SamplePage(Parameters parameters, QWidget* parent)
     m_topButton = new MultiLineButton(ButtonCaption, this);
     m_topButton->setObjectName(QStringLiteral("topPdfButton"));
     m_topButton->setAccessibleName(ButtonCaption + QStringLiteral("（上）"));
-    m_topButton->setGeometry(DialogUnits::Rect(501, m_parameters.topButtonY, 43, 31));
+    // One size for both, as for the boxes: the style draws a button's face once per size.
+    const QRect bottomButton = DialogUnits::Rect(501, 334, 43, 31);
+    m_topButton->setGeometry(QRect(
+        DialogUnits::Rect(501, m_parameters.topButtonY, 43, 31).topLeft(), bottomButton.size()));
     m_bottomButton = new MultiLineButton(ButtonCaption, this);
     m_bottomButton->setObjectName(QStringLiteral("bottomPdfButton"));
     m_bottomButton->setAccessibleName(ButtonCaption + QStringLiteral("（下）"));
-    m_bottomButton->setGeometry(DialogUnits::Rect(501, 334, 43, 31));
-    // One size for both, as the template has it, where rounding the edges would differ by
-    // a pixel: the style draws a button's face once for each size it meets.
-    m_topButton->resize(m_bottomButton->size());
+    m_bottomButton->setGeometry(bottomButton);
     connect(m_topButton, &QPushButton::clicked, this, [this] { OpenShown(m_pager.topMatch()); });
     connect(m_bottomButton, &QPushButton::clicked, this,
             [this] { OpenShown(m_pager.bottomMatch()); });

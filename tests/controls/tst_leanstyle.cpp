@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -20,6 +21,7 @@ class TestLeanStyle : public QObject
 private slots:
     void samePixels_data();
     void samePixels();
+    void barPicturesFollowTheirColours();
     void labelWidthIsSizeHint();
 };
 
@@ -104,6 +106,30 @@ void TestLeanStyle::samePixels()
     const QImage expected = paint(*fusion);
     QCOMPARE(paint(lean), expected);
     QCOMPARE(paint(lean), expected); // again, from what it kept
+}
+
+void TestLeanStyle::barPicturesFollowTheirColours()
+{
+    // Kept pictures go by the colours a bar is painted in, not by which palette they come
+    // from: bars alike but for their colours never share one.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = fusion->standardPalette();
+    QPalette darkButton = light;
+    darkButton.setColor(QPalette::Button, Qt::darkBlue);
+    const auto paint = [](QStyle& style, const QPalette& palette) {
+        QPlainTextEdit edit;
+        edit.setPalette(palette);
+        edit.verticalScrollBar()->setStyle(&style);
+        edit.verticalScrollBar()->resize(16, 120);
+        QImage image(16, 120, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        edit.verticalScrollBar()->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+    for (const QPalette& palette : {light, darkButton, light})
+        QCOMPARE(paint(lean, palette), paint(*fusion, palette));
 }
 
 void TestLeanStyle::labelWidthIsSizeHint()
