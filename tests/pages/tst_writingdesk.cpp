@@ -640,7 +640,7 @@ void TestWritingDesk::printingWithoutItsModuleFails()
 void TestWritingDesk::draftFaceComesWithTextOrFocus_data()
 {
     QTest::addColumn<bool>("focus");
-    QTest::newRow("a sample added") << false;
+    QTest::newRow("text put in, as a kept draft is") << false;
     QTest::newRow("the focus") << true;
 }
 
@@ -662,7 +662,7 @@ void TestWritingDesk::draftFaceComesWithTextOrFocus()
     if (focus)
         draft->setFocus();
     else
-        desk->Add(QStringLiteral("甲"));
+        draft->setPlainText(QStringLiteral("甲"));
     QCOMPARE(draft->font().pointSize(), 12);
 }
 
