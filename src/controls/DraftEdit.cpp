@@ -4,6 +4,7 @@
 
 #include "DraftEditAccessible.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
@@ -18,33 +19,32 @@ DraftEdit::DraftEdit(QWidget* parent) : QPlainTextEdit(parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setTabChangesFocus(true);
-    connect(document(), &QTextDocument::contentsChanged, this, [this] {
-        if (m_textFontPending && !document()->isEmpty())
-            TakeTextFont();
-    });
 }
 
 void DraftEdit::SetTextFont(const QFont& font)
 {
-    if (!m_textFontSet)
-        m_hintFont = this->font();
-    m_textFontSet = true;
     m_textFont = font;
-    m_textFontPending = true;
-    if (hasFocus() || !document()->isEmpty())
+    disconnect(m_firstText);
+    if (hasFocus() || !document()->isEmpty()) {
         TakeTextFont();
+        return;
+    }
+    m_firstText = connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!document()->isEmpty())
+            TakeTextFont();
+    });
 }
 
 void DraftEdit::TakeTextFont()
 {
-    m_textFontPending = false;
+    disconnect(m_firstText);
     setFont(m_textFont);
 }
 
 void DraftEdit::focusInEvent(QFocusEvent* event)
 {
     // The caret is as tall as the text it will write.
-    if (m_textFontPending)
+    if (m_firstText) // still waiting for its first text
         TakeTextFont();
     QPlainTextEdit::focusInEvent(event);
 }
@@ -83,8 +83,8 @@ void DraftEdit::paintEvent(QPaintEvent* event)
     if (!m_hint.isEmpty() && document()->isEmpty() && first && first->preeditAreaText().isEmpty()) {
         QPainter painter(viewport());
         painter.setPen(palette().placeholderText().color());
-        if (m_textFontSet)
-            painter.setFont(m_hintFont);
+        // In the face the edit inherits, whatever face its text has taken.
+        painter.setFont(parentWidget() ? parentWidget()->font() : QApplication::font(this));
         painter.setClipRect(event->rect());
         const int margin = int(document()->documentMargin());
         style()->drawItemText(&painter, viewport()->rect().adjusted(margin, margin, 0, 0),

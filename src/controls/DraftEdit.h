@@ -23,7 +23,6 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
-
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -32,7 +31,6 @@ private:
 
     QString m_hint;
     QFont m_textFont;
-    QFont m_hintFont;
-    bool m_textFontSet = false;
-    bool m_textFontPending = false;
+    // Set while the face waits for the first text.
+    QMetaObject::Connection m_firstText;
 };

@@ -57,23 +57,25 @@ bool PlainDevice(const QPainter* painter)
            WholePixels(transform.dy());
 }
 
+void Add(QByteArray& key, qint64 value)
+{
+    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
 // What a palette paints with, so that equal palettes of different widgets share a kept
 // picture where their identities (cache keys) differ.
 void AddPalette(QByteArray& key, const QPalette& palette)
 {
-    const auto add = [&key](quint64 value) {
-        key.append(reinterpret_cast<const char*>(&value), sizeof value);
-    };
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const QBrush& brush =
                 palette.brush(QPalette::ColorGroup(group), QPalette::ColorRole(role));
-            add(brush.color().rgba64());
-            add(quint64(brush.style()));
+            Add(key, qint64(quint64(brush.color().rgba64())));
+            Add(key, brush.style());
             if (brush.style() == Qt::TexturePattern)
-                add(quint64(brush.texture().cacheKey()));
+                Add(key, brush.texture().cacheKey());
             else if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush)
-                add(quint64(palette.cacheKey()));
+                Add(key, palette.cacheKey());
         }
     }
 }
@@ -276,9 +278,6 @@ bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* p
         bar->palette.button().style() != Qt::SolidPattern)
         return false;
     QByteArray key;
-    const auto add = [&key](qint64 value) {
-        key.append(reinterpret_cast<const char*>(&value), sizeof value);
-    };
     for (const qint64 value :
          {qint64(bar->rect.width()), qint64(bar->rect.height()), qint64(bar->state),
           qint64(bar->direction), qint64(bar->subControls), qint64(bar->activeSubControls),
@@ -286,7 +285,7 @@ bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* p
           qint64(bar->upsideDown), qint64(bar->sliderPosition), qint64(bar->sliderValue),
           qint64(bar->singleStep), qint64(bar->pageStep), qint64(painter->renderHints()),
           qint64(painter->pen().color().rgba()), qint64(painter->brush().style())})
-        add(value);
+        Add(key, value);
     AddPalette(key, bar->palette);
     QPixmap picture = m_scrollBars.value(key);
     if (picture.isNull()) {
