@@ -10,6 +10,7 @@
 #include <QtMath>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -20,6 +21,8 @@ constexpr int UnkeptFlags =
 // Enough for every caption of the window; past it the kept layouts start afresh.
 constexpr qsizetype MostLayouts = 512;
 constexpr qsizetype MostScrollBars = 64;
+// The tallest band of a scroll bar drawn at once (see LeanStyle::ScrollBarPicture).
+constexpr int Band = 64;
 // The width of a line that is not wrapped: wider than any caption.
 constexpr qreal Unbounded = 0x01000000;
 
@@ -84,7 +87,8 @@ void AddPalette(QByteArray& key, const QPalette& palette)
 
 LeanStyle::LeanStyle(QStyle* base)
     : QProxyStyle(base),
-      m_fusion(baseStyle()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0)
+      m_fusion(baseStyle()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0),
+      m_exactFusion(qstrcmp(baseStyle()->metaObject()->className(), "QFusionStyle") == 0)
 {}
 
 LeanStyle::~LeanStyle() = default;
@@ -289,36 +293,75 @@ bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* p
     AddPalette(key, bar->palette);
     QPixmap picture = m_scrollBars.value(key);
     if (picture.isNull()) {
-        // Opaque, as the groove is: the picture is then copied, not blended, onto the
-        // window.
-        picture = QPixmap(bar->rect.size());
-        picture.fill(bar->palette.button().color());
         QStyleOptionSlider still = *bar;
         still.styleObject = nullptr;
-        // In bands, each its own picture: Qt blends a fill of 96 lines or more on its
-        // thread pool, and the first frame's bars started the pool's threads and waited
-        // for them, which took longer than the drawing.
-        constexpr int Band = 64;
-        QPainter whole(&picture);
-        for (int top = 0; top < picture.height(); top += Band) {
-            QPixmap band(picture.width(), qMin(Band, picture.height() - top));
-            band.fill(bar->palette.button().color());
-            QPainter p(&band);
-            p.setPen(painter->pen());
-            p.setBrush(painter->brush());
-            p.setFont(painter->font());
-            p.setRenderHints(painter->renderHints());
-            p.setLayoutDirection(painter->layoutDirection());
-            p.translate(0, -top);
-            QProxyStyle::drawComplexControl(CC_ScrollBar, &still, &p, widget);
-            p.end();
-            whole.drawPixmap(0, top, band);
-        }
-        whole.end();
+        picture = StretchedScrollBar(still, painter, widget);
+        if (picture.isNull())
+            picture = ScrollBarPicture(still, painter, widget);
         if (m_scrollBars.size() >= MostScrollBars)
             m_scrollBars.clear();
         m_scrollBars.insert(key, picture);
     }
     painter->drawPixmap(0, 0, picture);
     return true;
+}
+
+QPixmap LeanStyle::ScrollBarPicture(const QStyleOptionSlider& bar, const QPainter* like,
+                                    const QWidget* widget) const
+{
+    // Opaque, as the groove is: the picture is then copied, not blended, onto the window.
+    QPixmap picture(bar.rect.size());
+    picture.fill(bar.palette.button().color());
+    // In bands, each its own picture: Qt blends a fill of 96 lines or more on its thread
+    // pool, and the first frame's bars started the pool's threads and waited for them,
+    // which took longer than the drawing.
+    QPainter whole(&picture);
+    for (int top = 0; top < picture.height(); top += Band) {
+        QPixmap band(picture.width(), qMin(Band, picture.height() - top));
+        band.fill(bar.palette.button().color());
+        QPainter p(&band);
+        p.setPen(like->pen());
+        p.setBrush(like->brush());
+        p.setFont(like->font());
+        p.setRenderHints(like->renderHints());
+        p.setLayoutDirection(like->layoutDirection());
+        p.translate(0, -top);
+        QProxyStyle::drawComplexControl(CC_ScrollBar, &bar, &p, widget);
+        p.end();
+        whole.drawPixmap(0, top, band);
+    }
+    return picture;
+}
+
+QPixmap LeanStyle::StretchedScrollBar(const QStyleOptionSlider& bar, const QPainter* like,
+                                      const QWidget* widget) const
+{
+    // With nothing to scroll, Fusion's upright bar is its two arrow buttons and a slider
+    // the length of the groove, every colour of it graded across and none down: each row
+    // between the buttons' and the slider's edges is the same. A short bar is drawn and
+    // its middle row repeated, where the whole bar took most of the first frame's
+    // drawing of bars.
+    if (!m_exactFusion || bar.orientation != Qt::Vertical || bar.minimum != bar.maximum ||
+        bar.rect.height() <= Band)
+        return {};
+    QStyleOptionSlider brief = bar;
+    brief.rect.setHeight(Band);
+    const int middle = Band / 2;
+    constexpr int Clear = 4; // rows kept clear of an edge, for its shading
+    const QRect up = proxy()->subControlRect(CC_ScrollBar, &brief, SC_ScrollBarSubLine, widget);
+    const QRect down = proxy()->subControlRect(CC_ScrollBar, &brief, SC_ScrollBarAddLine, widget);
+    const QRect slider = proxy()->subControlRect(CC_ScrollBar, &brief, SC_ScrollBarSlider, widget);
+    if (up.bottom() + Clear >= middle || down.top() - Clear <= middle ||
+        slider.top() + Clear >= middle || slider.bottom() - Clear <= middle)
+        return {};
+    const QImage rows = ScrollBarPicture(brief, like, widget).toImage();
+    QImage whole(bar.rect.size(), rows.format());
+    const qsizetype length = rows.bytesPerLine();
+    const int added = whole.height() - Band;
+    for (int y = 0; y < whole.height(); ++y) {
+        // The top half as drawn, the middle row as often as needed, then the bottom half.
+        const int from = y < middle ? y : qMax(middle, y - added);
+        std::memcpy(whole.scanLine(y), rows.constScanLine(from), size_t(length));
+    }
+    return QPixmap::fromImage(std::move(whole));
 }

@@ -9,6 +9,7 @@
 #include <QSharedPointer>
 
 class QLabel;
+class QStyleOptionSlider;
 class QTextLayout;
 
 // The platform's style, drawn with less work and the same pixels. Every paint of a
@@ -61,8 +62,16 @@ private:
     bool FillFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     bool DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter,
                            const QWidget* widget) const;
+    // Fusion's picture of `bar`, drawn with the pen, brush, font and hints of `like`.
+    QPixmap ScrollBarPicture(const QStyleOptionSlider& bar, const QPainter* like,
+                             const QWidget* widget) const;
+    // The same picture stretched from a short one where it is known to be, else none.
+    QPixmap StretchedScrollBar(const QStyleOptionSlider& bar, const QPainter* like,
+                               const QWidget* widget) const;
 
     bool m_fusion;
+    // Fusion itself, not a style of that name: the stretched bar relies on how it draws.
+    bool m_exactFusion;
     mutable QHash<Key, QSharedPointer<QTextLayout>> m_layouts;
     mutable QHash<QByteArray, QPixmap> m_scrollBars;
 };

@@ -28,9 +28,9 @@ private slots:
 namespace {
 
 void Row(const char* name, const QString& text, int flags, QRect rect, QPointF shift = {},
-         qreal ratio = 1)
+         qreal ratio = 1, int barMaximum = 99)
 {
-    QTest::newRow(name) << text << flags << rect << shift << ratio;
+    QTest::newRow(name) << text << flags << rect << shift << ratio << barMaximum;
 }
 
 } // namespace
@@ -42,6 +42,7 @@ void TestLeanStyle::samePixels_data()
     QTest::addColumn<QRect>("rect");
     QTest::addColumn<QPointF>("shift");
     QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("barMaximum");
     const QString caption = QStringLiteral("次の記入箇所");
     const int label = Qt::AlignAbsolute | Qt::TextExpandTabs | Qt::TextForceLeftToRight;
     Row("left top", caption, Qt::AlignLeft | Qt::AlignTop, QRect(3, 2, 90, 22));
@@ -66,6 +67,10 @@ void TestLeanStyle::samePixels_data()
     Row("bar, tall: drawn in bands", QString(), Qt::Vertical, QRect(0, 0, 17, 300),
         QPointF(100, 2));
     Row("bar, across", QString(), Qt::Horizontal, QRect(0, 0, 130, 17), QPointF(0, 60));
+    // Nothing to scroll: a short bar stretched at its middle row.
+    Row("bar, empty", QString(), Qt::Vertical, QRect(0, 0, 14, 300), QPointF(100, 2), 1, 0);
+    Row("bar, empty, wide", QString(), Qt::Vertical, QRect(0, 0, 18, 577), QPointF(60, 0), 1, 0);
+    Row("bar, empty, a row taller", QString(), Qt::Vertical, QRect(0, 0, 17, 65), {}, 1, 0);
 }
 
 void TestLeanStyle::samePixels()
@@ -75,11 +80,14 @@ void TestLeanStyle::samePixels()
     QFETCH(QRect, rect);
     QFETCH(QPointF, shift);
     QFETCH(qreal, ratio);
+    QFETCH(int, barMaximum);
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
     const QPalette palette = fusion->standardPalette();
     const auto paint = [&](QStyle& style) {
-        QImage image(QSize(140, 90) * ratio, QImage::Format_ARGB32_Premultiplied);
+        // Tall enough for the whole of a tall bar.
+        const int height = qMax(90, int(shift.y()) + rect.bottom() + 1);
+        QImage image(QSize(140, height) * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -97,6 +105,7 @@ void TestLeanStyle::samePixels()
         } else {
             bar.setStyle(&style);
             bar.setGeometry(rect);
+            bar.setMaximum(barMaximum);
             bar.setPageStep(30);
             bar.setValue(30);
             bar.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
