@@ -9,6 +9,7 @@
 #include <QTextLayout>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -21,6 +22,7 @@ constexpr int UnkeptFlags =
 // Enough for every caption of the window; past it the kept layouts start afresh.
 constexpr qsizetype MostLayouts = 512;
 constexpr qsizetype MostScrollBars = 64;
+constexpr qsizetype MostButtons = 64;
 // The tallest band of a scroll bar drawn at once (see LeanStyle::ScrollBarPicture).
 constexpr int Band = 64;
 // The width of a line that is not wrapped: wider than any caption.
@@ -236,6 +238,8 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
 {
     if (element == PE_Frame && FillFrame(option, painter, widget))
         return;
+    if (element == PE_PanelButtonCommand && DrawStretchedButton(option, painter, widget))
+        return;
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
@@ -364,4 +368,55 @@ QPixmap LeanStyle::StretchedScrollBar(const QStyleOptionSlider& bar, const QPain
         std::memcpy(whole.scanLine(y), rows.constScanLine(from), size_t(length));
     }
     return QPixmap::fromImage(std::move(whole));
+}
+
+bool LeanStyle::DrawStretchedButton(const QStyleOption* option, QPainter* painter,
+                                    const QWidget* widget) const
+{
+    // Fusion grades a button's face down and not across, and rounds only its ends: every
+    // column between them is the same. A narrow face is drawn and its middle column
+    // repeated, where each width of face was drawn whole, most of it antialiased.
+    constexpr int Narrow = 16;
+    const QRect& rect = option->rect;
+    if (!m_exactFusion || rect.width() <= Narrow || rect.height() <= 0 || !PlainDevice(painter))
+        return false;
+    QStyleOptionButton brief;
+    static_cast<QStyleOption&>(brief) = *option;
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+        // A flat face is a few lines drawn straight onto the painter.
+        if (button->features & QStyleOptionButton::Flat)
+            return false;
+        brief = *button;
+    }
+    QByteArray key;
+    for (const qint64 value : {qint64(option->type), qint64(option->version), qint64(option->state),
+                               qint64(option->direction), qint64(brief.features),
+                               qint64(rect.width()), qint64(rect.height())})
+        Add(key, value);
+    AddPalette(key, option->palette);
+    QImage face = m_buttons.value(key);
+    if (face.isNull()) {
+        brief.rect = QRect(0, 0, Narrow, rect.height());
+        brief.styleObject = nullptr;
+        QImage narrow(brief.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        narrow.fill(Qt::transparent);
+        QPainter p(&narrow);
+        QProxyStyle::drawPrimitive(PE_PanelButtonCommand, &brief, &p, widget);
+        p.end();
+        face = QImage(rect.size(), QImage::Format_ARGB32_Premultiplied);
+        const int middle = Narrow / 2;
+        const int added = rect.width() - Narrow;
+        for (int y = 0; y < face.height(); ++y) {
+            const auto* from = reinterpret_cast<const quint32*>(narrow.constScanLine(y));
+            auto* to = reinterpret_cast<quint32*>(face.scanLine(y));
+            std::copy(from, from + middle, to);
+            std::fill(to + middle, to + middle + added + 1, from[middle]);
+            std::copy(from + middle + 1, from + Narrow, to + middle + added + 1);
+        }
+        if (m_buttons.size() >= MostButtons)
+            m_buttons.clear();
+        m_buttons.insert(key, face);
+    }
+    painter->drawImage(rect.topLeft(), face);
+    return true;
 }

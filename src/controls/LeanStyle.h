@@ -15,8 +15,9 @@ class QTextLayout;
 // The platform's style, drawn with less work and the same pixels. Every paint of a
 // label, button or check box laid its caption out and shaped it anew; here a caption is
 // laid out once per text, font and wrapping width and drawn as Qt would draw it.
-// Fusion's plain frame, stroked pixel by pixel, is filled as four edges instead, and a
-// scroll bar, which Fusion paints opaque from edge to edge, is kept as a picture per state.
+// Fusion's plain frame, stroked pixel by pixel, is filled as four edges instead; a scroll
+// bar, which Fusion paints opaque from edge to edge, is kept as a picture per state; and a
+// button's face is kept per size and state, stretched from a narrow one.
 class LeanStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -62,6 +63,8 @@ private:
     bool FillFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     bool DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter,
                            const QWidget* widget) const;
+    bool DrawStretchedButton(const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const;
     // Fusion's picture of `bar`, drawn with the pen, brush, font and hints of `like`.
     QPixmap ScrollBarPicture(const QStyleOptionSlider& bar, const QPainter* like,
                              const QWidget* widget) const;
@@ -74,4 +77,5 @@ private:
     bool m_exactFusion;
     mutable QHash<Key, QSharedPointer<QTextLayout>> m_layouts;
     mutable QHash<QByteArray, QPixmap> m_scrollBars;
+    mutable QHash<QByteArray, QImage> m_buttons;
 };

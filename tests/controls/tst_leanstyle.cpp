@@ -22,6 +22,8 @@ private slots:
     void samePixels_data();
     void samePixels();
     void barPicturesFollowTheirColours();
+    void buttonFaces_data();
+    void buttonFaces();
     void labelWidthIsSizeHint();
 };
 
@@ -139,6 +141,58 @@ void TestLeanStyle::barPicturesFollowTheirColours()
     };
     for (const QPalette& palette : {light, darkButton, light})
         QCOMPARE(paint(lean, palette), paint(*fusion, palette));
+}
+
+void TestLeanStyle::buttonFaces_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("features");
+    QTest::addColumn<QPointF>("shift");
+    const int raised = QStyle::State_Enabled | QStyle::State_Raised;
+    const int focus = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    QTest::newRow("raised") << QSize(88, 38) << raised << 0 << QPointF(3, 4);
+    QTest::newRow("default") << QSize(88, 32) << raised << int(QStyleOptionButton::DefaultButton)
+                             << QPointF();
+    QTest::newRow("focus") << QSize(73, 27) << (raised | focus) << 0 << QPointF();
+    QTest::newRow("pressed") << QSize(75, 47) << int(QStyle::State_Enabled | QStyle::State_Sunken)
+                             << 0 << QPointF();
+    QTest::newRow("hovered") << QSize(187, 22) << (raised | QStyle::State_MouseOver) << 0
+                             << QPointF();
+    QTest::newRow("disabled") << QSize(60, 30) << int(QStyle::State_Raised) << 0 << QPointF();
+    QTest::newRow("one column wider") << QSize(17, 20) << raised << 0 << QPointF();
+    QTest::newRow("half pixel") << QSize(50, 20) << raised << 0 << QPointF(0.5, 0);
+    QTest::newRow("flat default") << QSize(50, 20) << raised
+                                  << int(QStyleOptionButton::Flat |
+                                         QStyleOptionButton::DefaultButton)
+                                  << QPointF();
+}
+
+void TestLeanStyle::buttonFaces()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, state);
+    QFETCH(int, features);
+    QFETCH(QPointF, shift);
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    LeanStyle lean(QStyleFactory::create(QStringLiteral("Fusion")));
+    const auto paint = [&](QStyle& style) {
+        QImage image(200, 60, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(shift);
+        painter.fillRect(0, 0, 30, 60, Qt::darkCyan); // something under the rounded corners
+        QStyleOptionButton option;
+        option.rect = QRect(QPoint(2, 1), size);
+        option.state = QStyle::State(state);
+        option.features = QStyleOptionButton::ButtonFeatures(features);
+        option.palette = fusion->standardPalette();
+        style.drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter);
+        return image;
+    };
+    const QImage expected = paint(*fusion);
+    QCOMPARE(paint(lean), expected);
+    QCOMPARE(paint(lean), expected); // again, from what it kept
 }
 
 void TestLeanStyle::labelWidthIsSizeHint()
