@@ -24,23 +24,22 @@ FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap&
         const auto* lean = qobject_cast<const LeanStyle*>(label->style());
         const int textWidth = lean ? lean->LabelWidth(label) : label->sizeHint().width();
         labelRect.setWidth(qMax(labelRect.width(), textWidth));
-        label->setGeometry(labelRect);
+        // The arrow and its caption are one control, as they are one choice: a widget
+        // each doubled the column's widgets, the window's largest share of them.
+        const QRect arrowRect(DialogUnits::Rect(entry.arrowRect).topLeft(),
+                              arrow.deviceIndependentSize().toSize());
+        const QRect whole = labelRect.united(arrowRect);
+        label->setGeometry(whole);
+        // The caption where it was: the arrow keeps its full picture beside it.
+        label->setContentsMargins(labelRect.left() - whole.left(), labelRect.top() - whole.top(),
+                                  whole.right() - labelRect.right(),
+                                  whole.bottom() - labelRect.bottom());
+        label->SetPicture(arrow, arrowRect.topLeft() - whole.topLeft());
         label->setAccessibleName(entry.label);
-        const QAccessible::Role role = entry.popup ? QAccessible::ButtonMenu : QAccessible::Button;
-        label->SetAccessibleRole(role);
-        auto* picture = new ClickableLabel(page);
-        picture->setPixmap(arrow);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The arrow keeps its full picture even where the template's box is narrower.
-        const QRect arrowRect = DialogUnits::Rect(entry.arrowRect);
-        picture->setGeometry(QRect(arrowRect.topLeft(), arrow.deviceIndependentSize().toSize()));
-        picture->setAccessibleName(entry.label);
-        picture->SetAccessibleRole(role);
+        label->SetAccessibleRole(entry.popup ? QAccessible::ButtonMenu : QAccessible::Button);
         m_labels << label;
-        m_arrows << picture;
         const int index = int(i);
         connect(label, &ClickableLabel::clicked, this, [this, index] { Activate(index); });
-        connect(picture, &ClickableLabel::clicked, this, [this, index] { Activate(index); });
     }
 }
 
@@ -95,10 +94,16 @@ QString FieldSelector::CaptionOf(int index) const
     return {};
 }
 
+QPoint FieldSelector::ArrowPoint(int entry) const
+{
+    const QRect arrow = DialogUnits::Rect(m_entries.at(entry).arrowRect);
+    return arrow.topLeft() + QPoint(2, 2) - m_labels.at(entry)->pos();
+}
+
 QPoint FieldSelector::PopupAnchor(int entry) const
 {
     const ClickableLabel* label = m_labels.at(entry);
-    return label->mapToGlobal(QPoint(0, PopupDrop));
+    return label->mapToGlobal(label->contentsRect().topLeft() + QPoint(0, PopupDrop));
 }
 
 void FieldSelector::Activate(int entry)

@@ -55,8 +55,10 @@ public:
 
     int EntryCount() const { return int(m_entries.size()); }
     const Entry& EntryAt(int entry) const { return m_entries.at(entry); }
+    // An entry's control: its arrow and its caption.
     ClickableLabel* Label(int entry) const { return m_labels.at(entry); }
-    ClickableLabel* Arrow(int entry) const { return m_arrows.at(entry); }
+    // A point on `entry`'s arrow, in its control's coordinates.
+    QPoint ArrowPoint(int entry) const;
     // The menu on screen, or null once it has closed.
     QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.data() : nullptr; }
     // The caption of the choice for category `index`; empty for none.
@@ -73,6 +75,5 @@ private:
     QWidget* m_page;
     QList<Entry> m_entries;
     QList<ClickableLabel*> m_labels;
-    QList<ClickableLabel*> m_arrows;
     QPointer<QMenu> m_menu;
 };

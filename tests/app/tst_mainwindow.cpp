@@ -296,13 +296,13 @@ void TestMainWindow::doubleClickIsOneClick()
     file.close();
     const FieldSelector* selector = m_window->Page(0)->findChild<FieldSelector*>();
     const int direct = 11; // 医学・歯学部: its one field is taken at once
-    ClickableLabel* label = target == QStringLiteral("guide")   ? m_window->GuideLink()
-                            : target == QStringLiteral("label") ? selector->Label(direct)
-                                                                : selector->Arrow(direct);
+    ClickableLabel* label =
+        target == QStringLiteral("guide") ? m_window->GuideLink() : selector->Label(direct);
+    const QPoint at =
+        target == QStringLiteral("arrow") ? selector->ArrowPoint(direct) : label->rect().center();
     QSignalSpy clicks(label, &ClickableLabel::clicked);
     // Through the window system, which turns the second press into a double click.
-    QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {},
-                       label->mapTo(m_window, label->rect().center()));
+    QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, label->mapTo(m_window, at));
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(m_fixture.opened.size(), target == QStringLiteral("guide") ? 1 : 0);
 }

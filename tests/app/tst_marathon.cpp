@@ -634,12 +634,14 @@ QString Session::Apply(const Action& action)
                 .arg(selector->EntryCount())
                 .arg(model.faculties.size());
         const int faculty = action.a % int(model.faculties.size());
-        ClickableLabel* target = action.b % 2 ? selector->Arrow(faculty) : selector->Label(faculty);
+        ClickableLabel* target = selector->Label(faculty);
         const FacultyModel& f = model.faculties.at(faculty);
         if (selector->Label(faculty)->text() != f.name)
             return QStringLiteral("label %1 reads %2")
                 .arg(f.name, selector->Label(faculty)->text());
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(2, 2));
+        const QPoint caption = target->contentsRect().topLeft();
+        QTest::mouseClick(target, Qt::LeftButton, {},
+                          action.b % 2 ? selector->ArrowPoint(faculty) : caption + QPoint(2, 2));
         if (!f.popup) {
             ++m_coverage.selections;
             model.Choose(f.choices.first(), m_search);
@@ -649,8 +651,7 @@ QString Session::Apply(const Action& action)
             QMenu* opened = OpenMenu();
             if (!opened)
                 return QStringLiteral("no popup after clicking faculty %1").arg(f.name);
-            if (opened->pos() != target->parentWidget()->mapToGlobal(
-                                     selector->Label(faculty)->pos() + QPoint(0, 14)))
+            if (opened->pos() != target->mapToGlobal(caption + QPoint(0, 14)))
                 return QStringLiteral("popup of %1 opened at (%2, %3)")
                     .arg(f.name)
                     .arg(opened->x())

@@ -59,7 +59,7 @@ void PlaySession(Ctavoru_2Dlg& window)
         }
         QApplication::processEvents();
     }
-    QTest::mouseClick(selector->Arrow(0), Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseClick(selector->Label(0), Qt::LeftButton, {}, selector->ArrowPoint(0));
     QApplication::processEvents();
     if (QMenu* menu = selector->OpenMenu())
         QTest::keyClick(menu, Qt::Key_Escape);

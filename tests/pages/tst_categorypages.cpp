@@ -6,6 +6,7 @@
 // slot's 字数 and "下書きへ".
 #include "CatalogueData.h"
 #include "CategoryPage.h"
+#include "DialogUnits.h"
 #include "DocumentOpener.h"
 #include "NumberedPageSupport.h"
 #include "PageFactory.h"
@@ -199,9 +200,9 @@ void TestCategoryPages::arrowDoesWhatItsLabelDoes()
     // Where the click's menu opened and what it offered, then what the page shows
     // once its last item is chosen; or, without a menu, what the click selected.
     const int elsewhere = selector->EntryAt(entry == 0 ? 1 : 0).choices.first().index;
-    auto clickAndRecord = [&](ClickableLabel* target) {
+    auto clickAndRecord = [&](QPoint at) {
         Choose(selector, elsewhere);
-        QTest::mouseClick(target, Qt::LeftButton);
+        QTest::mouseClick(selector->Label(entry), Qt::LeftButton, {}, at);
         QStringList seen;
         if (QMenu* menu = selector->OpenMenu()) {
             seen << QStringLiteral("menu at %1,%2").arg(menu->x()).arg(menu->y());
@@ -212,15 +213,15 @@ void TestCategoryPages::arrowDoesWhatItsLabelDoes()
         }
         return seen + State(page.get());
     };
-    const QStringList byLabel = clickAndRecord(selector->Label(entry));
-    const QStringList byArrow = clickAndRecord(selector->Arrow(entry));
+    const QStringList byLabel = clickAndRecord(selector->Label(entry)->contentsRect().center());
+    const QStringList byArrow = clickAndRecord(selector->ArrowPoint(entry));
     QCOMPARE(byArrow, byLabel);
 
     if (e.popup) {
-        // The menu hangs from the label, not from the arrow that was clicked, and
+        // The menu hangs from the caption, not from the arrow that was clicked, and
         // lists the choices in table order with a separator between each two.
-        const QPoint anchor =
-            selector->Label(entry)->mapToGlobal(QPoint(0, FieldSelector::PopupDrop));
+        const QPoint anchor = selector->Label(entry)->parentWidget()->mapToGlobal(
+            DialogUnits::Rect(e.labelRect).topLeft() + QPoint(0, FieldSelector::PopupDrop));
         QStringList expected{QStringLiteral("menu at %1,%2").arg(anchor.x()).arg(anchor.y())};
         for (const FieldSelector::Choice& choice : e.choices)
             expected << QStringLiteral("---") << choice.name;

@@ -134,8 +134,8 @@ void TestKomoku1Page::Choose(int field, bool viaArrow)
 {
     const int faculty = FieldTable::fields().at(field).faculty;
     FieldSelector* selector = m_page->Selector();
-    QTest::mouseClick(viaArrow ? selector->Arrow(faculty) : selector->Label(faculty),
-                      Qt::LeftButton);
+    QTest::mouseClick(selector->Label(faculty), Qt::LeftButton, {},
+                      viaArrow ? selector->ArrowPoint(faculty) : QPoint());
     if (!selector->EntryAt(faculty).popup) {
         QVERIFY(!selector->OpenMenu());
         return;

@@ -90,7 +90,8 @@ inline bool Choose(FieldSelector* selector, int category, bool byArrow = false)
     const int entry = EntryFor(selector, category);
     if (entry < 0)
         return false;
-    QTest::mouseClick(byArrow ? selector->Arrow(entry) : selector->Label(entry), Qt::LeftButton);
+    QTest::mouseClick(selector->Label(entry), Qt::LeftButton, {},
+                      byArrow ? selector->ArrowPoint(entry) : QPoint());
     if (!selector->EntryAt(entry).popup)
         return true;
     for (const FieldSelector::Choice& choice : selector->EntryAt(entry).choices) {
