@@ -630,6 +630,11 @@ int main(int argc, char* argv[])
         // The three programs take turns, so that all see the same machine state. A shared
         // machine's speed wanders between launches by more than the goal's margin: with 15
         // launches the labelled dialog's median moved by 15 % from one run to the next.
+        // Here it is bimodal, its slow state about 40 % slower and met by about four launches
+        // in ten, each program's independently of the other's: a program's median falls in
+        // either state, and the ratio of the two medians moved from 1.07 to 1.30 for one
+        // build. The verdict is the median of the window's launches each over the labelled
+        // dialog's launch just before it, which the state's share moves far less.
         constexpr int Launches = 41;
         std::vector<double> bareMs, textMs, mainMs;
         long bareRss = 0, textRss = 0, mainRss = 0;
@@ -669,17 +674,21 @@ int main(int argc, char* argv[])
                    .arg(main, 7, 'f', 1)
                    .arg(*std::max_element(mainMs.begin(), mainMs.end()), 6, 'f', 1)
                    .arg(mainRss / 1024.0, 6, 'f', 1);
-        const double timeRatio = main / text;
+        std::vector<double> paired;
+        for (size_t i = 0; i < mainMs.size(); ++i)
+            paired.push_back(mainMs[i] / textMs[i]);
+        const double timeRatio = Median(paired);
         const double memoryRatio = double(mainRss) / double(textRss);
         const auto verdict = [](bool met) {
             return met ? QStringLiteral("met") : QStringLiteral("MISSED");
         };
         out << QStringLiteral(
-                   "  time against the labelled dialog   %1x  goal <= %2x  %3   (%4x the "
-                   "bare dialog)\n")
+                   "  time against the labelled dialog   %1x  goal <= %2x  %3   (launch by "
+                   "launch; the medians' ratio %4x; %5x the bare dialog)\n")
                    .arg(timeRatio, 0, 'f', 2)
                    .arg(StartUpGoal, 0, 'f', 2)
                    .arg(verdict(timeRatio <= StartUpGoal))
+                   .arg(main / text, 0, 'f', 2)
                    .arg(main / bare, 0, 'f', 2);
         out << QStringLiteral("  memory against the labelled dialog %1x  goal <= %2x  %3\n\n")
                    .arg(memoryRatio, 0, 'f', 2)
