@@ -5,7 +5,6 @@
 #include "ClickableLabelAccessible.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
 {
@@ -35,20 +34,4 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event)
         event->accept();
     else
         QLabel::mouseDoubleClickEvent(event);
-}
-
-void ClickableLabel::SetPicture(const QPixmap& picture, QPoint at)
-{
-    m_picture = picture;
-    m_pictureAt = at;
-    update();
-}
-
-void ClickableLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (m_picture.isNull())
-        return;
-    QPainter painter(this);
-    painter.drawPixmap(m_pictureAt, m_picture);
 }

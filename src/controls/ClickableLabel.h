@@ -4,8 +4,6 @@
 
 #include <QAccessible>
 #include <QLabel>
-#include <QPixmap>
-#include <QPoint>
 
 // A label or picture that reports single left clicks, like a static control that
 // notifies its parent. Double clicks count as a click, not as two. Screen readers see
@@ -22,9 +20,6 @@ public:
 
     // The click itself, shared by the mouse and assistive technology.
     void Click();
-    // A picture drawn at `at` beside the text, which contentsMargins() keep clear of it:
-    // one widget where a picture and its caption are one control.
-    void SetPicture(const QPixmap& picture, QPoint at);
 
 signals:
     void clicked();
@@ -32,10 +27,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     QAccessible::Role m_role = QAccessible::Button;
-    QPixmap m_picture;
-    QPoint m_pictureAt;
 };

@@ -3,7 +3,6 @@
 #include "LeanStyle.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTextLayout>
@@ -212,20 +211,6 @@ QSharedPointer<QTextLayout> LeanStyle::Layout(const Key& key) const
         m_layouts.clear();
     m_layouts.insert(key, layout);
     return layout;
-}
-
-int LeanStyle::LabelWidth(const QLabel* label) const
-{
-    // What QLabel::sizeHint measures, from the layout its paint will use.
-    const QString text = label->text();
-    if (!m_fusion || label->wordWrap() || label->frameWidth() != 0 || label->margin() != 0 ||
-        label->indent() > 0 || label->contentsMargins() != QMargins() || text.isEmpty() ||
-        label->textFormat() == Qt::RichText ||
-        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)) || !Plain(text) ||
-        text.isRightToLeft() || label->font().underline() || label->font().overline() ||
-        label->font().strikeOut())
-        return label->sizeHint().width();
-    return qCeil(LineWidth(text, label->font()));
 }
 
 qreal LeanStyle::LineWidth(const QString& text, const QFont& font) const

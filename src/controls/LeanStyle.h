@@ -8,7 +8,6 @@
 #include <QProxyStyle>
 #include <QSharedPointer>
 
-class QLabel;
 class QStyleOptionSlider;
 class QTextLayout;
 
@@ -29,8 +28,6 @@ public:
     // Makes the application's style a LeanStyle over the one it has, once.
     static void Install();
 
-    // The width of `label`'s size hint, laid out once for it and for its paint.
-    int LabelWidth(const QLabel* label) const;
     // The width of one line of `text` drawn left to right in `font`, without its trailing
     // spaces, from the layout the line's paint uses.
     qreal LineWidth(const QString& text, const QFont& font) const;

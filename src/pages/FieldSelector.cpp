@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FieldSelector.h"
 
-#include "ClickableLabel.h"
+#include "ChoiceColumn.h"
 #include "DialogUnits.h"
 #include "FieldTable.h"
 #include "JikoFacultyTable.h"
@@ -10,37 +10,26 @@
 
 #include <QMenu>
 #include <QWidget>
+#include <QtMath>
 
 FieldSelector::FieldSelector(QWidget* page, QList<Entry> entries, const QPixmap& arrow)
     : QObject(page), m_page(page), m_entries(std::move(entries))
 {
-    for (qsizetype i = 0; i < m_entries.size(); ++i) {
-        const Entry& entry = m_entries.at(i);
-        auto* label = new ClickableLabel(page);
-        label->setText(entry.label);
+    const auto* lean = qobject_cast<const LeanStyle*>(page->style());
+    QList<ChoiceColumn::Choice> choices;
+    for (const Entry& entry : std::as_const(m_entries)) {
         // Never narrower than the text: font metrics differ from the template's font.
-        QRect labelRect = DialogUnits::Rect(entry.labelRect);
-        // Measured from the layout the label's paint draws, where the style keeps one.
-        const auto* lean = qobject_cast<const LeanStyle*>(label->style());
-        const int textWidth = lean ? lean->LabelWidth(label) : label->sizeHint().width();
-        labelRect.setWidth(qMax(labelRect.width(), textWidth));
-        // The arrow and its caption are one control, as they are one choice: a widget
-        // each doubled the column's widgets, the window's largest share of them.
-        const QRect arrowRect(DialogUnits::Rect(entry.arrowRect).topLeft(),
-                              arrow.deviceIndependentSize().toSize());
-        const QRect whole = labelRect.united(arrowRect);
-        label->setGeometry(whole);
-        // The caption where it was: the arrow keeps its full picture beside it.
-        label->setContentsMargins(labelRect.left() - whole.left(), labelRect.top() - whole.top(),
-                                  whole.right() - labelRect.right(),
-                                  whole.bottom() - labelRect.bottom());
-        label->SetPicture(arrow, arrowRect.topLeft() - whole.topLeft());
-        label->setAccessibleName(entry.label);
-        label->SetAccessibleRole(entry.popup ? QAccessible::ButtonMenu : QAccessible::Button);
-        m_labels << label;
-        const int index = int(i);
-        connect(label, &ClickableLabel::clicked, this, [this, index] { Activate(index); });
+        QRect textRect = DialogUnits::Rect(entry.labelRect);
+        const int textWidth = lean ? qCeil(lean->LineWidth(entry.label, page->font()))
+                                   : page->fontMetrics().horizontalAdvance(entry.label);
+        textRect.setWidth(qMax(textRect.width(), textWidth));
+        // The arrow keeps its full picture even where the template's box is narrower.
+        choices << ChoiceColumn::Choice{entry.label, textRect,
+                                        DialogUnits::Rect(entry.arrowRect).topLeft(), entry.popup};
     }
+    m_column = new ChoiceColumn(choices, arrow, page);
+    m_column->setAccessibleName(QStringLiteral("学部"));
+    connect(m_column, &ChoiceColumn::Clicked, this, &FieldSelector::Activate);
 }
 
 QList<FieldSelector::Entry> FieldSelector::EntriesFor(PageIdentity::Selector selector)
@@ -96,14 +85,12 @@ QString FieldSelector::CaptionOf(int index) const
 
 QPoint FieldSelector::ArrowPoint(int entry) const
 {
-    const QRect arrow = DialogUnits::Rect(m_entries.at(entry).arrowRect);
-    return arrow.topLeft() + QPoint(2, 2) - m_labels.at(entry)->pos();
+    return m_column->ArrowRect(entry).topLeft() + QPoint(2, 2);
 }
 
 QPoint FieldSelector::PopupAnchor(int entry) const
 {
-    const ClickableLabel* label = m_labels.at(entry);
-    return label->mapToGlobal(label->contentsRect().topLeft() + QPoint(0, PopupDrop));
+    return m_column->mapToGlobal(m_column->TextRect(entry).topLeft() + QPoint(0, PopupDrop));
 }
 
 void FieldSelector::Activate(int entry)

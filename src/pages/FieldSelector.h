@@ -12,7 +12,7 @@
 #include <QRect>
 #include <QString>
 
-class ClickableLabel;
+class ChoiceColumn;
 
 class QWidget;
 
@@ -55,9 +55,9 @@ public:
 
     int EntryCount() const { return int(m_entries.size()); }
     const Entry& EntryAt(int entry) const { return m_entries.at(entry); }
-    // An entry's control: its arrow and its caption.
-    ClickableLabel* Label(int entry) const { return m_labels.at(entry); }
-    // A point on `entry`'s arrow, in its control's coordinates.
+    // The column of the entries' captions and arrows, one choice an entry.
+    ChoiceColumn* Column() const { return m_column; }
+    // A point on `entry`'s arrow, in the column's coordinates.
     QPoint ArrowPoint(int entry) const;
     // The menu on screen, or null once it has closed.
     QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.data() : nullptr; }
@@ -74,6 +74,6 @@ private:
 
     QWidget* m_page;
     QList<Entry> m_entries;
-    QList<ClickableLabel*> m_labels;
+    ChoiceColumn* m_column;
     QPointer<QMenu> m_menu;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CMyEdit.h"
 #include "CategoryPage.h"
+#include "ChoiceColumn.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
@@ -296,14 +297,17 @@ void TestMainWindow::doubleClickIsOneClick()
     file.close();
     const FieldSelector* selector = m_window->Page(0)->findChild<FieldSelector*>();
     const int direct = 11; // 医学・歯学部: its one field is taken at once
-    ClickableLabel* label =
-        target == QStringLiteral("guide") ? m_window->GuideLink() : selector->Label(direct);
-    const QPoint at =
-        target == QStringLiteral("arrow") ? selector->ArrowPoint(direct) : label->rect().center();
-    QSignalSpy clicks(label, &ClickableLabel::clicked);
+    const bool guide = target == QStringLiteral("guide");
+    QWidget* widget = guide ? static_cast<QWidget*>(m_window->GuideLink()) : selector->Column();
+    const QPoint at = guide ? widget->rect().center()
+                      : target == QStringLiteral("arrow")
+                          ? selector->ArrowPoint(direct)
+                          : selector->Column()->TextRect(direct).center();
+    QSignalSpy guideClicks(m_window->GuideLink(), &ClickableLabel::clicked);
+    QSignalSpy choiceClicks(selector->Column(), &ChoiceColumn::Clicked);
     // Through the window system, which turns the second press into a double click.
-    QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, label->mapTo(m_window, at));
-    QCOMPARE(clicks.size(), 1);
+    QTest::mouseDClick(m_window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(m_window, at));
+    QCOMPARE(guideClicks.size() + choiceClicks.size(), 1);
     QCOMPARE(m_fixture.opened.size(), target == QStringLiteral("guide") ? 1 : 0);
 }
 

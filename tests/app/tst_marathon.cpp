@@ -12,6 +12,7 @@
 #include "CDlgTabKomoku2.h"
 #include "CMyEdit.h"
 #include "CatalogueData.h"
+#include "ChoiceColumn.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
@@ -634,12 +635,11 @@ QString Session::Apply(const Action& action)
                 .arg(selector->EntryCount())
                 .arg(model.faculties.size());
         const int faculty = action.a % int(model.faculties.size());
-        ClickableLabel* target = selector->Label(faculty);
+        ChoiceColumn* target = selector->Column();
         const FacultyModel& f = model.faculties.at(faculty);
-        if (selector->Label(faculty)->text() != f.name)
-            return QStringLiteral("label %1 reads %2")
-                .arg(f.name, selector->Label(faculty)->text());
-        const QPoint caption = target->contentsRect().topLeft();
+        if (target->Text(faculty) != f.name)
+            return QStringLiteral("label %1 reads %2").arg(f.name, target->Text(faculty));
+        const QPoint caption = target->TextRect(faculty).topLeft();
         QTest::mouseClick(target, Qt::LeftButton, {},
                           action.b % 2 ? selector->ArrowPoint(faculty) : caption + QPoint(2, 2));
         if (!f.popup) {

@@ -12,6 +12,7 @@
 #include "CMyEdit.h"
 #include "CatalogueData.h"
 #include "CategoryPage.h"
+#include "ChoiceColumn.h"
 #include "ClickableLabel.h"
 #include "ColouredTabBar.h"
 #include "Ctavoru_2Dlg.h"
@@ -51,7 +52,8 @@ void PlaySession(Ctavoru_2Dlg& window)
     SamplePage* page = window.Page(0);
     FieldSelector* selector = page->findChild<FieldSelector*>();
     for (int faculty : {9, 11, 0}) {
-        QTest::mouseClick(selector->Label(faculty), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
+                          selector->Column()->TextRect(faculty).topLeft() + QPoint(2, 2));
         QApplication::processEvents();
         if (QMenu* menu = selector->OpenMenu()) {
             QTest::keyClick(menu, Qt::Key_Down);
@@ -59,7 +61,7 @@ void PlaySession(Ctavoru_2Dlg& window)
         }
         QApplication::processEvents();
     }
-    QTest::mouseClick(selector->Label(0), Qt::LeftButton, {}, selector->ArrowPoint(0));
+    QTest::mouseClick(selector->Column(), Qt::LeftButton, {}, selector->ArrowPoint(0));
     QApplication::processEvents();
     if (QMenu* menu = selector->OpenMenu())
         QTest::keyClick(menu, Qt::Key_Escape);

@@ -6,6 +6,7 @@
 // slot's 字数 and "下書きへ".
 #include "CatalogueData.h"
 #include "CategoryPage.h"
+#include "ChoiceColumn.h"
 #include "DialogUnits.h"
 #include "DocumentOpener.h"
 #include "NumberedPageSupport.h"
@@ -202,7 +203,7 @@ void TestCategoryPages::arrowDoesWhatItsLabelDoes()
     const int elsewhere = selector->EntryAt(entry == 0 ? 1 : 0).choices.first().index;
     auto clickAndRecord = [&](QPoint at) {
         Choose(selector, elsewhere);
-        QTest::mouseClick(selector->Label(entry), Qt::LeftButton, {}, at);
+        QTest::mouseClick(selector->Column(), Qt::LeftButton, {}, at);
         QStringList seen;
         if (QMenu* menu = selector->OpenMenu()) {
             seen << QStringLiteral("menu at %1,%2").arg(menu->x()).arg(menu->y());
@@ -213,14 +214,14 @@ void TestCategoryPages::arrowDoesWhatItsLabelDoes()
         }
         return seen + State(page.get());
     };
-    const QStringList byLabel = clickAndRecord(selector->Label(entry)->contentsRect().center());
+    const QStringList byLabel = clickAndRecord(selector->Column()->TextRect(entry).center());
     const QStringList byArrow = clickAndRecord(selector->ArrowPoint(entry));
     QCOMPARE(byArrow, byLabel);
 
     if (e.popup) {
         // The menu hangs from the caption, not from the arrow that was clicked, and
         // lists the choices in table order with a separator between each two.
-        const QPoint anchor = selector->Label(entry)->parentWidget()->mapToGlobal(
+        const QPoint anchor = selector->Column()->parentWidget()->mapToGlobal(
             DialogUnits::Rect(e.labelRect).topLeft() + QPoint(0, FieldSelector::PopupDrop));
         QStringList expected{QStringLiteral("menu at %1,%2").arg(anchor.x()).arg(anchor.y())};
         for (const FieldSelector::Choice& choice : e.choices)

@@ -3,7 +3,7 @@
 #include "CDlgTabKomoku1.h"
 #include "CMyEdit.h"
 #include "CatalogueData.h"
-#include "ClickableLabel.h"
+#include "ChoiceColumn.h"
 #include "DocumentOpener.h"
 #include "FieldSelector.h"
 #include "FieldTable.h"
@@ -134,8 +134,9 @@ void TestKomoku1Page::Choose(int field, bool viaArrow)
 {
     const int faculty = FieldTable::fields().at(field).faculty;
     FieldSelector* selector = m_page->Selector();
-    QTest::mouseClick(selector->Label(faculty), Qt::LeftButton, {},
-                      viaArrow ? selector->ArrowPoint(faculty) : QPoint());
+    QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
+                      viaArrow ? selector->ArrowPoint(faculty)
+                               : selector->Column()->TextRect(faculty).center());
     if (!selector->EntryAt(faculty).popup) {
         QVERIFY(!selector->OpenMenu());
         return;
@@ -282,7 +283,8 @@ void TestKomoku1Page::dismissingPopupChangesNothing()
     Choose(0);
     m_page->ScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     FieldSelector* selector = m_page->Selector();
-    QTest::mouseClick(selector->Label(9), Qt::LeftButton);
+    QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
+                      selector->Column()->TextRect(9).center());
     QMenu* menu = selector->OpenMenu();
     QVERIFY(menu);
     QTest::keyClick(menu, Qt::Key_Escape);

@@ -7,7 +7,7 @@
 // menus, the wheel and the pager.
 
 #include "CMyEdit.h"
-#include "ClickableLabel.h"
+#include "ChoiceColumn.h"
 #include "FieldSelector.h"
 #include "MultiLineButton.h"
 #include "PagerScrollBar.h"
@@ -90,8 +90,9 @@ inline bool Choose(FieldSelector* selector, int category, bool byArrow = false)
     const int entry = EntryFor(selector, category);
     if (entry < 0)
         return false;
-    QTest::mouseClick(selector->Label(entry), Qt::LeftButton, {},
-                      byArrow ? selector->ArrowPoint(entry) : QPoint());
+    QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
+                      byArrow ? selector->ArrowPoint(entry)
+                              : selector->Column()->TextRect(entry).center());
     if (!selector->EntryAt(entry).popup)
         return true;
     for (const FieldSelector::Choice& choice : selector->EntryAt(entry).choices) {
