@@ -330,12 +330,14 @@ QPixmap LeanStyle::StretchedScrollBar(const QStyleOptionSlider& bar, const QPain
     // between the buttons' and the slider's edges is the same. A short bar is drawn and
     // its middle row repeated, where the whole bar took most of the first frame's
     // drawing of bars.
+    // Tall enough for two arrow buttons of the widest bar and a slider's edges between.
+    constexpr int Short = 48;
     if (!m_exactFusion || bar.orientation != Qt::Vertical || bar.minimum != bar.maximum ||
-        bar.rect.height() <= Band)
+        bar.rect.height() <= Short)
         return {};
     QStyleOptionSlider brief = bar;
-    brief.rect.setHeight(Band);
-    const int middle = Band / 2;
+    brief.rect.setHeight(Short);
+    const int middle = Short / 2;
     constexpr int Clear = 4; // rows kept clear of an edge, for its shading
     const QRect up = proxy()->subControlRect(CC_ScrollBar, &brief, SC_ScrollBarSubLine, widget);
     const QRect down = proxy()->subControlRect(CC_ScrollBar, &brief, SC_ScrollBarAddLine, widget);
@@ -346,7 +348,7 @@ QPixmap LeanStyle::StretchedScrollBar(const QStyleOptionSlider& bar, const QPain
     const QImage rows = ScrollBarPicture(brief, like, widget).toImage();
     QImage whole(bar.rect.size(), rows.format());
     const qsizetype length = rows.bytesPerLine();
-    const int added = whole.height() - Band;
+    const int added = whole.height() - Short;
     for (int y = 0; y < whole.height(); ++y) {
         // The top half as drawn, the middle row as often as needed, then the bottom half.
         const int from = y < middle ? y : qMax(middle, y - added);
@@ -361,7 +363,7 @@ bool LeanStyle::DrawStretchedButton(const QStyleOption* option, QPainter* painte
     // Fusion grades a button's face down and not across, and rounds only its ends: every
     // column between them is the same. A narrow face is drawn and its middle column
     // repeated, where each width of face was drawn whole, most of it antialiased.
-    constexpr int Narrow = 16;
+    constexpr int Narrow = 10; // rounded ends of four columns each, and a middle between
     const QRect& rect = option->rect;
     if (!m_exactFusion || rect.width() <= Narrow || rect.height() <= 0 || !PlainDevice(painter))
         return false;

@@ -73,7 +73,7 @@ void TestLeanStyle::samePixels_data()
     // Nothing to scroll: a short bar stretched at its middle row.
     Row("bar, empty", QString(), Qt::Vertical, QRect(0, 0, 14, 300), QPointF(100, 2), 1, 0);
     Row("bar, empty, wide", QString(), Qt::Vertical, QRect(0, 0, 18, 577), QPointF(60, 0), 1, 0);
-    Row("bar, empty, a row taller", QString(), Qt::Vertical, QRect(0, 0, 17, 65), {}, 1, 0);
+    Row("bar, empty, a row taller", QString(), Qt::Vertical, QRect(0, 0, 17, 49), {}, 1, 0);
 }
 
 void TestLeanStyle::samePixels()
@@ -161,7 +161,7 @@ void TestLeanStyle::buttonFaces_data()
     QTest::newRow("hovered") << QSize(187, 22) << (raised | QStyle::State_MouseOver) << 0
                              << QPointF();
     QTest::newRow("disabled") << QSize(60, 30) << int(QStyle::State_Raised) << 0 << QPointF();
-    QTest::newRow("one column wider") << QSize(17, 20) << raised << 0 << QPointF();
+    QTest::newRow("one column wider") << QSize(11, 20) << raised << 0 << QPointF();
     QTest::newRow("half pixel") << QSize(50, 20) << raised << 0 << QPointF(0.5, 0);
     QTest::newRow("flat default") << QSize(50, 20) << raised
                                   << int(QStyleOptionButton::Flat |
