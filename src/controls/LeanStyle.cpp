@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyleOption>
 #include <QTextLayout>
+#include <QVarLengthArray>
 #include <QtMath>
 
 #include <algorithm>
@@ -61,14 +62,23 @@ bool PlainDevice(const QPainter* painter)
            WholePixels(transform.dy());
 }
 
-void Add(QByteArray& key, qint64 value)
+// A kept picture's key, gathered as numbers and turned into bytes once: appending each
+// to a byte array cost more than drawing a kept picture.
+using PictureKey = QVarLengthArray<qint64, 256>;
+
+void Add(PictureKey& key, qint64 value)
 {
-    key.append(reinterpret_cast<const char*>(&value), sizeof value);
+    key.append(value);
+}
+
+QByteArray Bytes(const PictureKey& key)
+{
+    return {reinterpret_cast<const char*>(key.constData()), key.size() * qsizetype(sizeof(qint64))};
 }
 
 // What a palette paints with, so that equal palettes of different widgets share a kept
 // picture where their identities (cache keys) differ.
-void AddPalette(QByteArray& key, const QPalette& palette)
+void AddPalette(PictureKey& key, const QPalette& palette)
 {
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
@@ -270,7 +280,7 @@ bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* p
         bar->palette.button().color().alpha() != 255 ||
         bar->palette.button().style() != Qt::SolidPattern)
         return false;
-    QByteArray key;
+    PictureKey values;
     for (const qint64 value :
          {qint64(bar->rect.width()), qint64(bar->rect.height()), qint64(bar->state),
           qint64(bar->direction), qint64(bar->subControls), qint64(bar->activeSubControls),
@@ -278,8 +288,9 @@ bool LeanStyle::DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* p
           qint64(bar->upsideDown), qint64(bar->sliderPosition), qint64(bar->sliderValue),
           qint64(bar->singleStep), qint64(bar->pageStep), qint64(painter->renderHints()),
           qint64(painter->pen().color().rgba()), qint64(painter->brush().style())})
-        Add(key, value);
-    AddPalette(key, bar->palette);
+        Add(values, value);
+    AddPalette(values, bar->palette);
+    const QByteArray key = Bytes(values);
     QPixmap picture = m_scrollBars.value(key);
     if (picture.isNull()) {
         QStyleOptionSlider still = *bar;
@@ -375,12 +386,13 @@ bool LeanStyle::DrawStretchedButton(const QStyleOption* option, QPainter* painte
             return false;
         brief = *button;
     }
-    QByteArray key;
+    PictureKey values;
     for (const qint64 value : {qint64(option->type), qint64(option->version), qint64(option->state),
                                qint64(option->direction), qint64(brief.features),
                                qint64(rect.width()), qint64(rect.height())})
-        Add(key, value);
-    AddPalette(key, option->palette);
+        Add(values, value);
+    AddPalette(values, option->palette);
+    const QByteArray key = Bytes(values);
     QImage face = m_buttons.value(key);
     if (face.isNull()) {
         brief.rect = QRect(0, 0, Narrow, rect.height());
