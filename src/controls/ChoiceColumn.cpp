@@ -22,7 +22,7 @@ ChoiceColumn::ChoiceColumn(const QList<Choice>& choices, const QPixmap& arrow, Q
         choice.textRect.translate(-whole.topLeft());
         choice.arrowAt -= whole.topLeft();
     }
-    // The hand only over a choice, as over the controls it stands for.
+    // The hand only over a choice: the gaps between choices take no click.
     setMouseTracking(true);
 }
 

@@ -340,8 +340,8 @@ QPixmap LeanStyle::StretchedScrollBar(const QStyleOptionSlider& bar, const QPain
     // the length of the groove, every colour of it graded across and none down: each row
     // between the buttons' and the slider's edges is the same. A short bar is drawn and
     // its middle row repeated, where the whole bar took most of the first frame's
-    // drawing of bars.
-    // Tall enough for two arrow buttons of the widest bar and a slider's edges between.
+    // drawing of bars. Short is tall enough for the widest bar's two arrow buttons and a
+    // slider's edges between them; a bar for which it is not draws whole.
     constexpr int Short = 48;
     if (!m_exactFusion || bar.orientation != Qt::Vertical || bar.minimum != bar.maximum ||
         bar.rect.height() <= Short)

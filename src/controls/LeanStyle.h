@@ -60,6 +60,7 @@ private:
     bool FillFrame(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
     bool DrawKeptScrollBar(const QStyleOptionComplex* option, QPainter* painter,
                            const QWidget* widget) const;
+    // Fusion's button face, stretched from a narrow one and kept per size and state.
     bool DrawStretchedButton(const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const;
     // Fusion's picture of `bar`, drawn with the pen, brush, font and hints of `like`.
@@ -70,7 +71,7 @@ private:
                                const QWidget* widget) const;
 
     bool m_fusion;
-    // Fusion itself, not a style of that name: the stretched bar relies on how it draws.
+    // Fusion itself, not a style of that name: the stretched pictures rely on how it draws.
     bool m_exactFusion;
     mutable QHash<Key, QSharedPointer<QTextLayout>> m_layouts;
     mutable QHash<QByteArray, QPixmap> m_scrollBars;
