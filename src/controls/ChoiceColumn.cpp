@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChoiceColumn.h"
 
+#include "AccessibleFactory.h"
 #include "ChoiceColumnAccessible.h"
 
 #include <QMouseEvent>
@@ -12,7 +13,7 @@
 ChoiceColumn::ChoiceColumn(const QList<Choice>& choices, const QPixmap& arrow, QWidget* parent)
     : QWidget(parent), m_choices(choices), m_arrow(arrow)
 {
-    ChoiceColumnAccessible::Install();
+    InstallAccessibleFactory<ChoiceColumn, ChoiceColumnAccessible>();
     QRect whole;
     const QSize arrowSize = arrow.deviceIndependentSize().toSize();
     for (const Choice& choice : choices)

@@ -5,17 +5,6 @@
 #include "ChoiceAccessible.h"
 #include "ChoiceColumn.h"
 
-namespace {
-
-QAccessibleInterface* Factory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("ChoiceColumn") && object && object->isWidgetType())
-        return new ChoiceColumnAccessible(static_cast<ChoiceColumn*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 ChoiceColumnAccessible::ChoiceColumnAccessible(ChoiceColumn* column)
     : QAccessibleWidget(column, QAccessible::Grouping)
 {}
@@ -26,15 +15,6 @@ ChoiceColumnAccessible::~ChoiceColumnAccessible()
         if (id != 0)
             QAccessible::deleteAccessibleInterface(id);
     }
-}
-
-void ChoiceColumnAccessible::Install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 ChoiceColumn* ChoiceColumnAccessible::Column() const

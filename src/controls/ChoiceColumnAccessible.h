@@ -16,9 +16,6 @@ public:
     explicit ChoiceColumnAccessible(ChoiceColumn* column);
     ~ChoiceColumnAccessible() override;
 
-    // Registers the interface with Qt's accessibility; safe to call repeatedly.
-    static void Install();
-
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ClickableLabel.h"
 
+#include "AccessibleFactory.h"
 #include "ClickableLabelAccessible.h"
 
 #include <QMouseEvent>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
 {
-    ClickableLabelAccessible::Install();
+    InstallAccessibleFactory<ClickableLabel, ClickableLabelAccessible>();
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -4,29 +4,9 @@
 
 #include "ClickableLabel.h"
 
-namespace {
-
-QAccessibleInterface* Factory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("ClickableLabel") && object && object->isWidgetType())
-        return new ClickableLabelAccessible(static_cast<ClickableLabel*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 ClickableLabelAccessible::ClickableLabelAccessible(ClickableLabel* label)
     : QAccessibleWidget(label, label->AccessibleRole())
 {}
-
-void ClickableLabelAccessible::Install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
 
 ClickableLabel* ClickableLabelAccessible::Label() const
 {

@@ -13,9 +13,6 @@ class ClickableLabelAccessible : public QAccessibleWidget
 public:
     explicit ClickableLabelAccessible(ClickableLabel* label);
 
-    // Registers the interface with Qt's accessibility; safe to call repeatedly.
-    static void Install();
-
     QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DraftEdit.h"
 
+#include "AccessibleFactory.h"
 #include "DraftEditAccessible.h"
 
 #include <QApplication>
@@ -13,7 +14,7 @@
 
 DraftEdit::DraftEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
-    DraftEditAccessible::Install();
+    InstallAccessibleFactory<DraftEdit, DraftEditAccessible>();
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -6,29 +6,9 @@
 
 #include <QTextBlock>
 
-namespace {
-
-QAccessibleInterface* Factory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("DraftEdit") && object && object->isWidgetType())
-        return new DraftEditAccessible(static_cast<DraftEdit*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 DraftEditAccessible::DraftEditAccessible(DraftEdit* edit)
     : QAccessibleWidget(edit, QAccessible::EditableText)
 {}
-
-void DraftEditAccessible::Install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
 
 DraftEdit* DraftEditAccessible::Edit() const
 {

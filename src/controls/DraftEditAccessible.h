@@ -17,9 +17,6 @@ class DraftEditAccessible : public QAccessibleWidget,
 public:
     explicit DraftEditAccessible(DraftEdit* edit);
 
-    // Registers the interface with Qt's accessibility; safe to call repeatedly.
-    static void Install();
-
     void* interface_cast(QAccessible::InterfaceType t) override;
     QAccessible::State state() const override;
     QString text(QAccessible::Text t) const override;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MenuButton.h"
 
+#include "AccessibleFactory.h"
 #include "MenuButtonAccessible.h"
 
 #include <QMenu>
@@ -18,7 +19,7 @@ const QString Mark = QStringLiteral(" ▾");
 
 MenuButton::MenuButton(const QString& text, QWidget* parent) : QPushButton(text, parent)
 {
-    MenuButtonAccessible::Install();
+    InstallAccessibleFactory<MenuButton, MenuButtonAccessible>();
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, &MenuButton::OpenMenu);
 }

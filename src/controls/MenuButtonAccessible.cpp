@@ -4,29 +4,9 @@
 
 #include "MenuButton.h"
 
-namespace {
-
-QAccessibleInterface* Factory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("MenuButton") && object && object->isWidgetType())
-        return new MenuButtonAccessible(static_cast<MenuButton*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 MenuButtonAccessible::MenuButtonAccessible(MenuButton* button)
     : QAccessibleWidget(button, QAccessible::ButtonMenu)
 {}
-
-void MenuButtonAccessible::Install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(Factory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
 
 MenuButton* MenuButtonAccessible::Button() const
 {

@@ -13,9 +13,6 @@ class MenuButtonAccessible : public QAccessibleWidget
 public:
     explicit MenuButtonAccessible(MenuButton* button);
 
-    // Registers the interface with Qt's accessibility; safe to call repeatedly.
-    static void Install();
-
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;

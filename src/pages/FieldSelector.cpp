@@ -83,11 +83,6 @@ QString FieldSelector::CaptionOf(int index) const
     return {};
 }
 
-QPoint FieldSelector::ArrowPoint(int entry) const
-{
-    return m_column->ArrowRect(entry).topLeft() + QPoint(2, 2);
-}
-
 QPoint FieldSelector::PopupAnchor(int entry) const
 {
     return m_column->mapToGlobal(m_column->TextRect(entry).topLeft() + QPoint(0, PopupDrop));

@@ -57,8 +57,6 @@ public:
     const Entry& EntryAt(int entry) const { return m_entries.at(entry); }
     // The column of the entries' captions and arrows, one choice an entry.
     ChoiceColumn* Column() const { return m_column; }
-    // A point on `entry`'s arrow, in the column's coordinates.
-    QPoint ArrowPoint(int entry) const;
     // The menu on screen, or null once it has closed.
     QMenu* OpenMenu() const { return m_menu && m_menu->isVisible() ? m_menu.data() : nullptr; }
     // The caption of the choice for category `index`; empty for none.

@@ -117,7 +117,7 @@ private:
     }
     QPoint ArrowOnScreen(int faculty) const
     {
-        return Selector()->Column()->mapToGlobal(Selector()->ArrowPoint(faculty));
+        return Selector()->Column()->mapToGlobal(Selector()->Column()->ArrowRect(faculty).center());
     }
     QAccessibleInterface* ChoiceAt(QPoint global) const
     {

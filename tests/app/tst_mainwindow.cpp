@@ -301,7 +301,7 @@ void TestMainWindow::doubleClickIsOneClick()
     QWidget* widget = guide ? static_cast<QWidget*>(m_window->GuideLink()) : selector->Column();
     const QPoint at = guide ? widget->rect().center()
                       : target == QStringLiteral("arrow")
-                          ? selector->ArrowPoint(direct)
+                          ? selector->Column()->ArrowRect(direct).center()
                           : selector->Column()->TextRect(direct).center();
     QSignalSpy guideClicks(m_window->GuideLink(), &ClickableLabel::clicked);
     QSignalSpy choiceClicks(selector->Column(), &ChoiceColumn::Clicked);

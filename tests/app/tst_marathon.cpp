@@ -641,7 +641,8 @@ QString Session::Apply(const Action& action)
             return QStringLiteral("label %1 reads %2").arg(f.name, target->Text(faculty));
         const QPoint caption = target->TextRect(faculty).topLeft();
         QTest::mouseClick(target, Qt::LeftButton, {},
-                          action.b % 2 ? selector->ArrowPoint(faculty) : caption + QPoint(2, 2));
+                          action.b % 2 ? selector->Column()->ArrowRect(faculty).center()
+                                       : caption + QPoint(2, 2));
         if (!f.popup) {
             ++m_coverage.selections;
             model.Choose(f.choices.first(), m_search);

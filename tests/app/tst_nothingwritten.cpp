@@ -61,7 +61,8 @@ void PlaySession(Ctavoru_2Dlg& window)
         }
         QApplication::processEvents();
     }
-    QTest::mouseClick(selector->Column(), Qt::LeftButton, {}, selector->ArrowPoint(0));
+    QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
+                      selector->Column()->ArrowRect(0).center());
     QApplication::processEvents();
     if (QMenu* menu = selector->OpenMenu())
         QTest::keyClick(menu, Qt::Key_Escape);

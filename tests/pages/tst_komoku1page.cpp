@@ -135,7 +135,7 @@ void TestKomoku1Page::Choose(int field, bool viaArrow)
     const int faculty = FieldTable::fields().at(field).faculty;
     FieldSelector* selector = m_page->Selector();
     QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
-                      viaArrow ? selector->ArrowPoint(faculty)
+                      viaArrow ? selector->Column()->ArrowRect(faculty).center()
                                : selector->Column()->TextRect(faculty).center());
     if (!selector->EntryAt(faculty).popup) {
         QVERIFY(!selector->OpenMenu());

@@ -91,7 +91,7 @@ inline bool Choose(FieldSelector* selector, int category, bool byArrow = false)
     if (entry < 0)
         return false;
     QTest::mouseClick(selector->Column(), Qt::LeftButton, {},
-                      byArrow ? selector->ArrowPoint(entry)
+                      byArrow ? selector->Column()->ArrowRect(entry).center()
                               : selector->Column()->TextRect(entry).center());
     if (!selector->EntryAt(entry).popup)
         return true;
